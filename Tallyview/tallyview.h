@@ -1,0 +1,23 @@
+// Tallyview: the lesson program on comparing data distributions.
+#pragma once
+
+#include "lessonlib/shell/run.h"
+
+namespace tallyview {
+
+// Starts the program on `rt` and runs it until it ends, the window is closed,
+// or the error screen has been closed.
+lesson::RunResult RunTallyview(lesson::Runtime& rt);
+
+// The start-up block: window, font, line width, random seed, initial state
+// and arrays; continues into the main menu.
+void StartUp(lesson::Program& p);
+
+// Start-up's initial values and arrays (text colour, answer field, title,
+// every array dimensioned).
+void SetInitialState(lesson::Program& p);
+
+// The main menu; returns only by ending the program.
+void MainMenu(lesson::Program& p);
+
+}  // namespace tallyview

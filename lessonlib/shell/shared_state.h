@@ -1,0 +1,79 @@
+// The shared program state.
+//
+// Every routine of both programs exchanges its inputs and results through
+// this one record: a caller sets the input variables, calls, and reads the
+// results. Names follow the lesson programs' own variables: a text variable
+// AA$ is AA_s, a number array T() is T_a, a text array T$() is T_sa. Numbers
+// are singles and start at 0, texts start empty; arrays have no elements until
+// start-up dimensions them. Scratch variables are shared too: a caller keeps
+// nothing in a variable that a routine it calls overwrites.
+#pragma once
+
+#include "lessonlib/shell/arrays.h"
+#include "lessonlib/shell/runtime.h"
+#include "lessonlib/shell/text.h"
+
+namespace lesson {
+
+struct SharedState {
+    // --- pen, texts and colours -------------------------------------------
+    float X = 0, Y = 0;          // pen: top-left of the next text or cell
+    Text AA_s;                   // text to draw (formula, prompt or plain text)
+    Text A_s;                    // text argument of cells, measuring, stripping; scratch
+    Text A1_s, A2_s;             // first and second line of a two-line cell
+    Text B_s;                    // current character inside the text routines; scratch
+    float CCC0 = 0;              // saved text colour
+    float CCC1 = 0;              // text colour
+    float CCC2 = 0;              // border and line colour
+    float CCC3 = 0;              // fill colour of cells; bold grid lines
+    float CCC4 = 0;              // bars, frequency polygons, line graphs
+    float HABA = 0, TATE = 0;    // cell width and height; TATE also chart steps
+    float LLT = 0;               // measured width
+    float DR = 0;                // line width saved by a routine that changes it
+
+    // --- input ---------------------------------------------------------------
+    float KAIX = 0, KAIY = 0;    // answer field position
+    Text AINP_s;                 // typed text of the number entry
+    float AINP = 0;              // its value
+    float SENTAKU = 0;           // chosen sub-menu item
+    Text I_s;                    // last key read
+    float XX = 0, YY = 0;        // cell of the next echoed character
+
+    // --- program -------------------------------------------------------------
+    Text TITLE_s;                // title in the main-menu heading
+    float A = 0, B = 0;          // scratch; A holds the random seed after start-up
+
+    // --- lesson screens' text cursor ----------------------------------------
+    float XI0 = 0, XI1 = 0, XI2 = 0, YI1 = 0;
+
+    // --- shared counters and scratch ----------------------------------------
+    float I = 0, II = 0, JJ = 0, KK = 0;
+    float N = 0, N1 = 0, N2 = 0;
+    float X1 = 0, Y1 = 0;
+    float LEM = 0;
+
+    // --- working data --------------------------------------------------------
+    float DOSU = 0;              // number of values in T()
+
+    // --- arrays (dimensioned at start-up) -----------------------------------
+    Array1<Text> F_sa;           // texts of F()
+    Array1<float> F_a;           // counts
+    Array1<Text> T_sa;           // texts of T()
+    Array1<float> T_a;           // working data
+    Array2<float> G_a;           // polygon vertices; prime factors and exponents
+    Array1<float> H1_a, H2_a, H3_a, H4_a;  // sales series
+    Array1<float> X_a, Y_a;      // table columns and rows, figure points, class frequencies
+    Array1<float> R_a;           // figure scratch
+    Array1<float> HH_a;          // summary of T(): min, Q1, median, Q3, max, mean
+    Array1<Text> X_sa, Y_sa;     // chart, tree and table labels
+    Array1<float> U_a, V_a;      // chart origins
+    Array1<Text> U_sa, V_sa;     // texts of U(), V()
+};
+
+// The run context: the shared state plus the runtime it draws through.
+struct Program : SharedState {
+    explicit Program(Runtime& runtime) : rt(runtime) {}
+    Runtime& rt;
+};
+
+}  // namespace lesson

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the unit tests, the window tests
+# (under a virtual X server) and the screenshot tour of every program; then
+# the same once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-packages.sh test
+jobs=$(nproc)
+
+run_suite() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+  cmake --build "$dir" -j"$jobs"
+  xvfb-run -a -s "-screen 0 1440x720x24 -nolisten tcp" \
+    ctest --test-dir "$dir" --output-on-failure -j"$jobs"
+}
+
+echo "== build and test"
+run_suite build
+echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_suite build-sanitize -DLESSON_SANITIZE=ON
+echo "== all tests passed"

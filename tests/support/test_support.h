@@ -1,0 +1,36 @@
+// Helpers shared by the test suites.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lessonlib/shell/shared_state.h"
+#include "platform/headless_runtime.h"
+
+namespace testing_support {
+
+// A program state on a headless runtime, dimensioned as Tallyview's
+// start-up leaves it (font "ｺﾞｼｯｸ" 16, line width 3, CCC1 4, KAIX 1056,
+// KAIY 648).
+struct Fixture {
+    explicit Fixture(const lesson::Text& keys = lesson::Text());
+    platform::HeadlessRuntime rt;
+    std::unique_ptr<lesson::Program> program;
+    lesson::Program& p() { return *program; }
+};
+
+// The operations drawn so far, leaving out the measuring row below the
+// visible plane (everything drawn at y 1000 or lower).
+std::vector<lesson::DrawOp> VisibleOps(const platform::HeadlessRuntime& rt);
+
+// The text operations among `ops`.
+std::vector<lesson::DrawOp> TextOps(const std::vector<lesson::DrawOp>& ops);
+
+// The texts of the text operations, joined, for readable assertions.
+std::string JoinedText(const std::vector<lesson::DrawOp>& ops);
+
+// Folder for pictures written by tests (created on demand).
+std::string OutputDir();
+
+}  // namespace testing_support
