@@ -52,6 +52,36 @@ struct SharedState {
     float X1 = 0, Y1 = 0;
     float LEM = 0;
 
+    // --- text and formula drawing -------------------------------------------
+    Text HENK1_s, HENK2_s, HENK_s, HENK3_s;  // symbol-key tables
+    float XT = 0, YT = 0;        // pen inside prompt text; fraction origin
+    float LE = 0, L = 0;         // characters after stripping; upward shift of a glyph
+    Text X9_s, X8_s;             // blank stripping: result being built, byte examined
+    float KB8 = 0, IB8 = 0;      // blank stripping: byte length, byte position
+    Text AA_A_s;                 // rest of a formula line after a fraction
+    float JYOU = 0;              // 1: next glyph is an exponent (also prompt text's escape)
+    float JYOUK = 0;             // 1: next glyph is small raised text
+    float HROOT = 0;             // open root bar: 0, 1, 11 or 22
+    float TXM = 0;               // where the open root bar's next stretch starts
+    float BUN = 0;               // 1 while a fraction's parts are measured or drawn
+    float XX1 = 0, YY1 = 0;      // caller's pen kept by the width measurements
+    Text AA1_s;                  // caller's text kept by the width measurements
+    float TX = 0, TY = 0;        // pen inside the glyph and plain-text routines
+    Text R_s;                    // copy of the run being drawn
+    float NAG = 0;               // its length in characters
+    float TA1 = 0, TA2 = 0, TA5 = 0, TA6 = 0;  // glyph byte length; root and power positions
+    Text RTASKAI1_s, RTASKAI2_s; // numerator and denominator
+    float TBSI = 0, TBBO = 0, NAGA = 0, TBSI1 = 0, TBBO1 = 0, BSEN = 0;  // fraction layout
+    float LT1 = 0;               // text inset in a cell
+    float Y2 = 0, Y3 = 0, Y22 = 0, Y4 = 0;  // cell text tops and bottom
+    Text MOTOA_s;                // cell text kept across its measurement
+    // parallel-line marks and other figure marks
+    float AX = 0, AY = 0, BX = 0, BY = 0;
+    float NAGASA = 0, HONSU = 0;
+    float CX = 0, CY = 0, D = 0, DX = 0, DY = 0;
+    float BX1 = 0, BY1 = 0, EX = 0, EY = 0;
+    float AX1 = 0, AY1 = 0, AX2 = 0, AY2 = 0;
+
     // --- working data --------------------------------------------------------
     float DOSU = 0;              // number of values in T()
 
