@@ -85,6 +85,9 @@ struct SharedState {
     // --- working data --------------------------------------------------------
     float DOSU = 0;              // number of values in T()
 
+    // --- Tallyview sales data ------------------------------------------------
+    float H1 = 0, H2 = 0, H3 = 0, H4 = 0;  // days in the sales series H1() .. H4()
+
     // --- arrays (dimensioned at start-up) -----------------------------------
     Array1<Text> F_sa;           // texts of F()
     Array1<float> F_a;           // counts
