@@ -17,7 +17,11 @@ void StartUp(lesson::Program& p);
 // every array dimensioned).
 void SetInitialState(lesson::Program& p);
 
-// The main menu; returns only by ending the program.
+// The main menu: draws itself, reads a chapter number and runs the chapter,
+// again after every chapter; returns only by ending the program.
 void MainMenu(lesson::Program& p);
+
+// Erases Tallyview's prompt band: from (KAIX - 640, KAIY - 8), 1056 x 50.
+void ClearPromptBand(lesson::Program& p);
 
 }  // namespace tallyview

@@ -38,6 +38,7 @@ struct SharedState {
     float SENTAKU = 0;           // chosen sub-menu item
     Text I_s;                    // last key read
     float XX = 0, YY = 0;        // cell of the next echoed character
+    float FKIG = 0, HHKIG = 0;   // symbol-key match and its code
 
     // --- program -------------------------------------------------------------
     Text TITLE_s;                // title in the main-menu heading
@@ -45,6 +46,7 @@ struct SharedState {
 
     // --- lesson screens' text cursor ----------------------------------------
     float XI0 = 0, XI1 = 0, XI2 = 0, YI1 = 0;
+    float XI3 = 0, YI3 = 0;      // second cursor, for table headings
 
     // --- shared counters and scratch ----------------------------------------
     float I = 0, II = 0, JJ = 0, KK = 0;

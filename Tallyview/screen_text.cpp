@@ -1,0 +1,19 @@
+#include "Tallyview/screen_text.h"
+
+#include "lessonlib/text/formula.h"
+
+namespace tallyview {
+
+void Say(lesson::Program& p, float colour, float x, float y, const lesson::Text& text) {
+    p.CCC1 = colour;
+    p.X = x;
+    p.Y = y;
+    p.AA_s = text;
+    lesson::DrawFormula(p);
+    p.XI2 = p.X;
+    p.YI1 = p.Y;
+}
+
+void ClearPlane(lesson::Program& p) { p.rt.FilledBox(0, 0, 1760, 1800, 15, 15); }
+
+}  // namespace tallyview
