@@ -29,7 +29,7 @@ void DrawPromptChars(Program& p) {
     p.XT = p.X;
     p.rt.SetFontBold(true);
     CountedLoop(p.I, 1, p.LE, [&] {
-        p.B_s = p.LE == 0 ? Text() : MidChars(p.A_s, p.I, 1);
+        p.B_s = MidChars(p.A_s, p.I, 1);  // empty when A$ is
         if (p.B_s == Text("^")) {
             p.JYOU = 1;
             return;
