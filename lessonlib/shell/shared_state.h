@@ -85,6 +85,9 @@ struct SharedState {
     // --- working data --------------------------------------------------------
     float DOSU = 0;              // number of values in T()
 
+    // --- Tallyview sales data ------------------------------------------------
+    float H1 = 0, H2 = 0, H3 = 0, H4 = 0;  // days in the sales series H1() .. H4()
+
     // --- charts: statistics, histograms, box plots, figures -----------------
     float HEIKIN = 0;            // mean of T() to one decimal
     float KEI = 0;               // sum of T()
