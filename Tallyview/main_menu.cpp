@@ -5,6 +5,7 @@
 #include "lessonlib/shell/prompts.h"
 #include "lessonlib/text/formula.h"
 #include "lessonlib/text/prompt_text.h"
+#include "Tallyview/ch1_problem_scene/problem_scene.h"
 #include "Tallyview/tallyview.h"
 
 namespace tallyview {
@@ -34,7 +35,7 @@ constexpr std::array<MenuItem, 7> kItems = {{
 // back to the menu.
 using ChapterEntry = void (*)(Program&);
 constexpr std::array<ChapterEntry, 6> kChapters = {{
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    ProblemSceneChapter, nullptr, nullptr, nullptr, nullptr, nullptr,
 }};
 
 void DrawMenu(Program& p) {

@@ -27,12 +27,12 @@ namespace {
 
 struct ProgramEntry {
     lesson::RunResult (*run)(lesson::Runtime&);
-    const char* walk;
+    std::string (*walk)();
 };
 
 const std::map<std::string, ProgramEntry>& Programs() {
     static const std::map<std::string, ProgramEntry> programs = {
-        {"Tallyview", {tallyview::RunTallyview, tour::kTallyviewWalk}},
+        {"Tallyview", {tallyview::RunTallyview, tour::TallyviewWalk}},
     };
     return programs;
 }
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
         if (!opsFile) return Usage("cannot write the --ops file");
     }
 
-    platform::HeadlessRuntime rt(lesson::Text(keys ? *keys : std::string(program->second.walk)),
+    platform::HeadlessRuntime rt(lesson::Text(keys ? *keys : program->second.walk()),
                                  lesson::Text(clock));
     if (!pngDir.empty()) rt.EnableCanvas();
     Tour tour(rt, pngDir, opsPath.empty() ? nullptr : &opsFile);

@@ -46,3 +46,27 @@ std::string OutputDir() {
 }
 
 }  // namespace testing_support
+
+namespace testing_support {
+
+Walk RunWalk(lesson::RunResult (*run)(lesson::Runtime&), const lesson::Text& keys) {
+    Walk walk;
+    platform::HeadlessRuntime rt(keys);
+    rt.onWait = [&](lesson::WaitKind kind) {
+        (kind == lesson::WaitKind::AnyKey ? walk.keyWaits : walk.numberWaits)++;
+    };
+    rt.onKeysOut = [&] { walk.keysOut = true; };
+    walk.result = run(rt);
+    walk.ops = rt.Ops();
+    return walk;
+}
+
+int KeyWaitsOf(void (*screen)(lesson::Program&), Fixture& f) {
+    int waits = 0;
+    f.rt.onWait = [&](lesson::WaitKind kind) { waits += kind == lesson::WaitKind::AnyKey; };
+    screen(f.p());
+    f.rt.onWait = nullptr;
+    return waits;
+}
+
+}  // namespace testing_support

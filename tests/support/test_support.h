@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "lessonlib/shell/run.h"
 #include "lessonlib/shell/shared_state.h"
 #include "platform/headless_runtime.h"
 
@@ -32,5 +33,23 @@ std::string JoinedText(const std::vector<lesson::DrawOp>& ops);
 
 // Folder for pictures written by tests (created on demand).
 std::string OutputDir();
+
+}  // namespace testing_support
+
+namespace testing_support {
+
+// A whole program run on scripted keys, with the waits it made.
+struct Walk {
+    lesson::RunResult result;
+    int keyWaits = 0;     // WaitAnyKey and the like
+    int numberWaits = 0;  // number entries started
+    bool keysOut = false;
+    std::vector<lesson::DrawOp> ops;
+};
+
+Walk RunWalk(lesson::RunResult (*run)(lesson::Runtime&), const lesson::Text& keys);
+
+// Counts the any-key waits that `screen` makes on `keys`.
+int KeyWaitsOf(void (*screen)(lesson::Program&), Fixture& f);
 
 }  // namespace testing_support
