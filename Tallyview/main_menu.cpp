@@ -5,6 +5,7 @@
 #include "lessonlib/shell/prompts.h"
 #include "lessonlib/text/formula.h"
 #include "lessonlib/text/prompt_text.h"
+#include "Tallyview/ch2_box_plots/box_plots.h"
 #include "Tallyview/tallyview.h"
 
 namespace tallyview {
@@ -34,7 +35,7 @@ constexpr std::array<MenuItem, 7> kItems = {{
 // back to the menu.
 using ChapterEntry = void (*)(Program&);
 constexpr std::array<ChapterEntry, 6> kChapters = {{
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr, InterquartileBoxPlotChapter, nullptr, nullptr, nullptr, nullptr,
 }};
 
 void DrawMenu(Program& p) {
