@@ -90,6 +90,53 @@ struct SharedState {
     // --- Tallyview sales data ------------------------------------------------
     float H1 = 0, H2 = 0, H3 = 0, H4 = 0;  // days in the sales series H1() .. H4()
 
+    // --- charts: statistics, histograms, box plots, figures -----------------
+    float HEIKIN = 0;            // mean of T() to one decimal
+    float KEI = 0;               // sum of T()
+    float DOSU1 = 0;             // summary: values in each half
+    // histogram classes
+    float YOKO1X = 0, XTANI = 0, XMAX = 0;   // first class start, class width, last class start
+    float TATE1Y = 0, YTANI = 0, YMAX = 0;   // first, step and last frequency label
+    float XKOSU = 0, YKOSU = 0;  // number of classes and of frequency labels
+    float YOKO = 0;              // chart columns (TATE is the rows)
+    float TANIX = 0;             // data units per horizontal scale step
+    // chart model: inputs and the frame's results
+    float GGX = 0, GGY = 0;      // top-left corner
+    float SIZEX = 0, SIZEY = 0;  // column width, row height (box height for box plots)
+    float GX0 = 0, GY0 = 0;      // origin: vertical axis x, horizontal axis y
+    float GX1 = 0, GY1 = 0, GX2 = 0, GY2 = 0;  // left, top, right, bottom edges
+    float SIZEYY = 0;            // drawing units per unit of value
+    // box plots
+    float GY3 = 0, GY4 = 0;      // centre line; scale line
+    float GX = 0, GX3 = 0, GX4 = 0;  // x of YOKO1X; left and right end of the scale
+    float DY1 = 0, DY2 = 0;      // half box height; half end-tick length
+    float GS1 = 0, GS2 = 0, GS3 = 0, GS4 = 0, GS5 = 0, GS6 = 0;  // x of min..max, mean
+    float HEI = 0;               // > 0: draw the mean mark
+    Text TANI_s;                 // unit text at the right end of the scale
+    Text M_s;                    // scale label kept across its measurement
+    // figure points, directions and angle labels
+    float ZX0 = 0, ZY0 = 0, ZX1 = 0, ZY1 = 0, ZX2 = 0, ZY2 = 0;  // corner Z0, ray ends Z1, Z2
+    float PI = 0;                // 3.14159, set by the routines that use it
+    float HHP = 0, HH = 0;       // direction of the last ray: radians, degrees
+    float HH1 = 0, HH2 = 0;      // ray directions as turn fractions for arcs
+    float HH3 = 0, HH4 = 0, HH5 = 0;  // ray directions and bisector, radians
+    float ITI = 0;               // -1 exchanges the rays; shift of equal ticks
+    Text AAA_s;                  // label of a figure mark (formula text)
+    // figure marks
+    float TAKASA = 0, HOUKOU = 0, NAKA = 0;  // dotted arc: height, side, partial span
+    float AIDA = 0;              // spacing of equal-length ticks
+    float RR = 0, H = 0, R = 0;  // dotted arc: half length, direction, dot distance
+    float ZX = 0, ZY = 0;        // dotted arc: point of the arc being placed
+    float ZX3 = 0, ZY3 = 0, ZX4 = 0, ZY4 = 0, ZX5 = 0, ZY5 = 0;  // construction points
+    float ZX11 = 0, ZY11 = 0, ZX12 = 0, ZY12 = 0;  // dotted arc: segment ends
+    float D1 = 0, D2 = 0;        // dotted arc: span in degrees
+    float NAGASA1 = 0;           // label distance kept across AngleLabel
+    Text KAKUDO_s;               // an angle in degrees as text
+    // grid paper and polygons
+    float SIZE = 0;              // side of a grid square
+    float KAKU = 0, SIZE1 = 0;   // vertices; line width of the sides
+    float KJ1 = 0, KJ2 = 0, KJ3 = 0, TII = 0;  // next vertices; label code; label counter
+
     // --- arrays (dimensioned at start-up) -----------------------------------
     Array1<Text> F_sa;           // texts of F()
     Array1<float> F_a;           // counts
