@@ -5,15 +5,21 @@
 namespace tallyview {
 
 void Say(lesson::Program& p, float colour, float x, float y, const lesson::Text& text) {
+    Put(p, colour, x, y, text);
+    p.XI2 = p.X;
+    p.YI1 = p.Y;
+}
+
+void Put(lesson::Program& p, float colour, float x, float y, const lesson::Text& text) {
     p.CCC1 = colour;
     p.X = x;
     p.Y = y;
     p.AA_s = text;
     lesson::DrawFormula(p);
-    p.XI2 = p.X;
-    p.YI1 = p.Y;
 }
 
 void ClearPlane(lesson::Program& p) { p.rt.FilledBox(0, 0, 1760, 1800, 15, 15); }
+
+void ClearLessonArea(lesson::Program& p) { p.rt.FilledBox(0, 0, 1600, 1800, 15, 15); }
 
 }  // namespace tallyview

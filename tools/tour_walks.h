@@ -6,9 +6,26 @@
 
 namespace tour {
 
-// Chapter 1: the problem scene (7 keys), the histograms (9 keys), back.
-inline constexpr const char* kTallyviewChapter1Walk = "1\r1\r1234567" "2\r123456789" "3\r";
+// Tallyview chapter 1 from the main menu: the problem scene (7 steps), the
+// histograms (9 steps), then back to the main menu.
+inline constexpr const char* kTallyviewChapter1Walk =
+    "1\r"
+    "1\r" "kkkkkkk"
+    "2\r" "kkkkkkkkk"
+    "3\r";
 
-inline std::string TallyviewWalk() { return std::string(kTallyviewChapter1Walk) + "7\r"; }
+// Tallyview chapter 2 from the main menu: every item of its sub-menu with a
+// key for each step (17, 16, 29 and 26 steps), then back to the main menu.
+inline constexpr const char* kTallyviewChapter2Walk =
+    "2\r"
+    "1\r" "kkkkkkkkkkkkkkkkk"
+    "2\r" "kkkkkkkkkkkkkkkk"
+    "3\r" "kkkkkkkkkkkkkkkkkkkkkkkkkkkkk"
+    "4\r" "kkkkkkkkkkkkkkkkkkkkkkkkkk"
+    "5\r";
+
+inline std::string TallyviewWalk() {
+    return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + "7\r";
+}
 
 }  // namespace tour
