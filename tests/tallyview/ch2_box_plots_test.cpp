@@ -287,7 +287,8 @@ TEST(CompleteSummaryTableScreen, RevealOrderAndValueTables) {
     EXPECT_EQ(TextIn(run.Between(1, 2), 940, 500, 1000, 535), "69");
     // Stage 2: column 4 ends with 110 in row 11 and an empty white cell.
     EXPECT_EQ(column(1, 1060, 1135), "68697070727376798080110");
-    const DrawOp* empty = FindBox(run.Between(7, 8), 1060, 465, 1135, 500);
+    const auto stage2 = run.Between(7, 8);
+    const DrawOp* empty = FindBox(stage2, 1060, 465, 1135, 500);
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->fill, 15);
     // Stage 3: 5 rows, the median 82 alone in row 6 of column 2.
