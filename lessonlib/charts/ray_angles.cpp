@@ -3,6 +3,8 @@
 #include <cmath>
 #include <utility>
 
+#include "lessonlib/text/formula.h"
+
 namespace lesson {
 
 namespace {
@@ -39,6 +41,23 @@ void RayAngles(Program& p) {
     }
     p.HH5 = (p.HH3 + p.HH4) / 2;
     if (p.HH4 < p.HH3) p.HH5 = p.HH5 + p.PI;
+}
+
+void AngleLabel(Program& p) {
+    p.A_s = p.AAA_s;
+    MeasureFormulaWidth(p);
+    RayAngles(p);
+    p.N1 = static_cast<float>(FindText(p.AAA_s, "ﾀ"));
+    p.DY = p.N1 > 0 ? 40 : 22;
+    const float c = Cosine(p.HH5);
+    const float s = Sine(p.HH5);
+    p.X = p.ZX0 + p.NAGASA * c + p.LLT * (c / 2 - 0.5f);
+    p.Y = p.ZY0 - p.NAGASA * s - 2 * p.DY * (s / 2 + 0.5f);
+    p.AA_s = p.AAA_s;
+    DrawFormula(p);
+    p.ITI = 0;
+    p.AAA_s = Text();
+    p.NAGASA = 0;
 }
 
 }  // namespace lesson

@@ -34,4 +34,13 @@ void RayDirection(Program& p);
 // Z0 -> Z2.
 void RayAngles(Program& p);
 
+// Draws the formula text AAA$ in colour CCC1 beside the corner: a box LLT
+// (its measured width) wide and 2 * DY high (DY = 40 when it holds a
+// fraction, else 22), its centre on the bisector HH5 of RayAngles, moved
+// NAGASA from Z0 and then half the box further, so that the box touches that
+// point. Resets ITI = 0, AAA$ = "" and NAGASA = 0; leaves the pen after the
+// label and overwrites A$, LLT, DY, N1, what RayAngles sets and the formula
+// routines' scratch.
+void AngleLabel(Program& p);
+
 }  // namespace lesson
