@@ -3,7 +3,10 @@
 #include <cstring>
 #include <vector>
 
+#include <fontconfig/fontconfig.h>
+
 #include "platform/canvas.h"
+#include "platform/fonts.h"
 #include "platform/palette.h"
 
 namespace {
@@ -193,6 +196,18 @@ TEST(CanvasText, FacesByName) {
     EXPECT_NE(ink("Times New Roman", "l"), gothic);
     EXPECT_NE(ink("MT Extra", "l"), ink("Times New Roman", "l"));  // the script l
     EXPECT_EQ(ink("MT Extra", "2"), ink("Times New Roman", "2"));
+}
+
+TEST(CanvasText, GothicFaceIsFoundOnlyWhenInstalled) {
+    EXPECT_TRUE(platform::GothicFaceInstalled());
+    // A configuration with no fonts at all: a substitute must not pass.
+    FcConfig* installed = FcConfigReference(nullptr);
+    FcConfig* empty = FcConfigCreate();
+    ASSERT_TRUE(FcConfigSetCurrent(empty));
+    EXPECT_FALSE(platform::GothicFaceInstalled());
+    FcConfigSetCurrent(installed);
+    FcConfigDestroy(installed);
+    FcConfigDestroy(empty);
 }
 
 // Drawing a shape and then the same shape in colour 15 leaves nothing, at
