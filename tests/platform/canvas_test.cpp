@@ -140,6 +140,14 @@ TEST(CanvasArcs, AspectIsHeightOverWidthWithTheRadiusTheLargerHalfAxis) {
     EXPECT_EQ(InkBounds(narrow).y0, 98);
 }
 
+TEST(CanvasArcs, EllipseAnglesAreAsSeenOnTheScreen) {
+    // A flat ellipse's sector to an eighth of a turn ends on the diagonal.
+    Canvas canvas(kW, kH, 1.0);
+    canvas.Draw(CircleOp({200, 200}, 100, 3, 0.5f, 0, 0.125f, true, true, 11));
+    EXPECT_EQ(At(canvas, 230, 223), Argb(11));  // 37 degrees below 3 o'clock
+    EXPECT_EQ(At(canvas, 222, 228), Argb(15));  // 52 degrees
+}
+
 // Within a pixel: anti-aliasing may shade the pixel next to a cell.
 TEST(CanvasText, GlyphsStayInsideTheirCells) {
     struct Case {
