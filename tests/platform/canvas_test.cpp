@@ -3,7 +3,10 @@
 #include <cstring>
 #include <vector>
 
+#include <fontconfig/fontconfig.h>
+
 #include "platform/canvas.h"
+#include "platform/fonts.h"
 #include "platform/palette.h"
 
 namespace {
@@ -137,6 +140,14 @@ TEST(CanvasArcs, AspectIsHeightOverWidthWithTheRadiusTheLargerHalfAxis) {
     EXPECT_EQ(InkBounds(narrow).y0, 98);
 }
 
+TEST(CanvasArcs, EllipseAnglesAreAsSeenOnTheScreen) {
+    // A flat ellipse's sector to an eighth of a turn ends on the diagonal.
+    Canvas canvas(kW, kH, 1.0);
+    canvas.Draw(CircleOp({200, 200}, 100, 3, 0.5f, 0, 0.125f, true, true, 11));
+    EXPECT_EQ(At(canvas, 230, 223), Argb(11));  // 37 degrees below 3 o'clock
+    EXPECT_EQ(At(canvas, 222, 228), Argb(15));  // 52 degrees
+}
+
 // Within a pixel: anti-aliasing may shade the pixel next to a cell.
 TEST(CanvasText, GlyphsStayInsideTheirCells) {
     struct Case {
@@ -193,6 +204,18 @@ TEST(CanvasText, FacesByName) {
     EXPECT_NE(ink("Times New Roman", "l"), gothic);
     EXPECT_NE(ink("MT Extra", "l"), ink("Times New Roman", "l"));  // the script l
     EXPECT_EQ(ink("MT Extra", "2"), ink("Times New Roman", "2"));
+}
+
+TEST(CanvasText, GothicFaceIsFoundOnlyWhenInstalled) {
+    EXPECT_TRUE(platform::GothicFaceInstalled());
+    // A configuration with no fonts at all: a substitute must not pass.
+    FcConfig* installed = FcConfigReference(nullptr);
+    FcConfig* empty = FcConfigCreate();
+    ASSERT_TRUE(FcConfigSetCurrent(empty));
+    EXPECT_FALSE(platform::GothicFaceInstalled());
+    FcConfigSetCurrent(installed);
+    FcConfigDestroy(installed);
+    FcConfigDestroy(empty);
 }
 
 // Drawing a shape and then the same shape in colour 15 leaves nothing, at
