@@ -14,14 +14,18 @@ void WaitAnyKey(Program& p) {
     p.Y = 666;
     p.AA_s = "何かキーを押して下さい。";
     DrawPromptText(p);
+    PollUntilKey(p);
+    p.rt.FilledBox(0, 657, 400, 693, 15, 15);
+    p.CCC1 = p.CCC0;
+    p.rt.SetLineWidth(p.DR);
+}
+
+void PollUntilKey(Program& p) {
     p.rt.WaitBegins(WaitKind::AnyKey);
     do {
         p.I_s = p.rt.PollKey();
     } while (p.I_s.Empty());
     p.rt.WaitEnds();
-    p.rt.FilledBox(0, 657, 400, 693, 15, 15);
-    p.CCC1 = p.CCC0;
-    p.rt.SetLineWidth(p.DR);
 }
 
 void ClearWorkArea(Program& p) { p.rt.FilledBox(0, 54, 1440, 900, 15, 15); }

@@ -10,6 +10,10 @@ namespace lesson {
 // (0,657)-(400,693), and gives the caller its text colour and line width back.
 void WaitAnyKey(Program& p);
 
+// Polls the keyboard until a key arrives (I$), with no pause between polls;
+// the runtime keeps the window responsive meanwhile.
+void PollUntilKey(Program& p);
+
 // Erases the work area (0,54)-(1440,900).
 void ClearWorkArea(Program& p);
 

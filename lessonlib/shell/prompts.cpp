@@ -1,5 +1,6 @@
 #include "lessonlib/shell/prompts.h"
 
+#include "lessonlib/shell/key_wait.h"
 #include "lessonlib/shell/number_entry.h"
 #include "lessonlib/shell/numbers.h"
 #include "lessonlib/text/prompt_text.h"
@@ -40,11 +41,7 @@ void ShowMessageWaitKey(Program& p) {
     p.X = 48;
     p.Y = 666;
     DrawPromptText(p);
-    p.rt.WaitBegins(WaitKind::AnyKey);
-    do {
-        p.I_s = p.rt.PollKey();
-    } while (p.I_s.Empty());
-    p.rt.WaitEnds();
+    PollUntilKey(p);
     ClearBottomStrip(p);
     p.CCC1 = p.CCC0;
     p.rt.SetLineWidth(p.DR);
