@@ -1,48 +1,36 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "platform/palette.h"
 
 namespace {
 
-using platform::kPalette;
-
 double Linear(std::uint8_t channel) {
     const double c = channel / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-double Luminance(int colour) {
-    const platform::Rgb c = kPalette[colour];
-    return 0.2126 * Linear(c.r) + 0.7152 * Linear(c.g) + 0.0722 * Linear(c.b);
+// CIE XYZ of a palette colour (D65 white).
+std::array<double, 3> Xyz(int colour) {
+    const platform::Rgb c = platform::kPalette[colour];
+    const double r = Linear(c.r), g = Linear(c.g), b = Linear(c.b);
+    return {0.4124 * r + 0.3576 * g + 0.1805 * b, 0.2126 * r + 0.7152 * g + 0.0722 * b,
+            0.0193 * r + 0.1192 * g + 0.9505 * b};
 }
 
 double Contrast(int a, int b) {
-    const double la = Luminance(a), lb = Luminance(b);
+    const double la = Xyz(a)[1], lb = Xyz(b)[1];
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-struct Lab {
-    double l, a, b;
-};
-
-Lab ToLab(int colour) {
-    const platform::Rgb c = kPalette[colour];
-    const double r = Linear(c.r), g = Linear(c.g), b = Linear(c.b);
-    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
-    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
-    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
-    auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
-    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
-}
-
 TEST(Palette, LegiblePairsReachTheirContrast) {
-    struct Pair {
+    const struct {
         int fg, bg;
         double least;
-    };
-    const Pair pairs[] = {
+    } pairs[] = {
         {13, 15, 4.5},  // error line
         {9, 4, 4.5},    // key-wait text in its box
         {0, 15, 4.5},   // ordinary text
@@ -52,18 +40,22 @@ TEST(Palette, LegiblePairsReachTheirContrast) {
         {5, 15, 3},
         {7, 15, 3},
     };
-    for (const Pair& p : pairs)
-        EXPECT_GE(Contrast(p.fg, p.bg), p.least) << p.fg << " on " << p.bg;
+    for (const auto& p : pairs) EXPECT_GE(Contrast(p.fg, p.bg), p.least) << p.fg << " on " << p.bg;
+    EXPECT_GT(Xyz(15)[1], 0.9);  // the background is white or nearly
 }
 
-TEST(Palette, BackgroundIsWhiteOrNearly) { EXPECT_GT(Luminance(15), 0.9); }
-
+// Every two colours at least 25 apart in CIELAB.
 TEST(Palette, EveryTwoColoursLookDifferent) {
+    auto lab = [](int colour) {
+        const auto [x, y, z] = Xyz(colour);
+        auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
+        const double fx = f(x / 0.95047), fy = f(y), fz = f(z / 1.08883);
+        return std::array<double, 3>{116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
+    };
     for (int a = 0; a < 16; ++a) {
         for (int b = a + 1; b < 16; ++b) {
-            const Lab p = ToLab(a), q = ToLab(b);
-            const double distance = std::hypot(p.l - q.l, p.a - q.a, p.b - q.b);
-            EXPECT_GE(distance, 25) << a << " and " << b;
+            const auto p = lab(a), q = lab(b);
+            EXPECT_GE(std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]), 25) << a << " and " << b;
         }
     }
 }
