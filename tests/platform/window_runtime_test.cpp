@@ -130,7 +130,49 @@ TEST_F(WindowTest, KeysArriveAsTheirCharactersAndCodes) {
     EXPECT_EQ(typed, U"a国x\r\r\r\b\f\x1b\t\x1c\x1d\x1e\x1f");
 }
 
+TEST_F(WindowTest, PollingPresentsOnlyChangedPictures) {
+    // The number entry's loop: the cursor dot drawn, a poll, the dot erased.
+    const auto poll = [&] {
+        rt->Circle({1064, 656, 4, 5});
+        EXPECT_EQ(rt->PollKey(), lesson::Text());
+        rt->Circle({1064, 656, 4, 15});
+    };
+    poll();
+    rt->Pause(5);
+    int presents = 0;
+    rt->onPresent = [&] { ++presents; };
+    const auto start = Clock::now();
+    for (int i = 0; i < 50; ++i) poll();
+    EXPECT_LT(MsSince(start), 50 * 20.0);  // a poll never waits long
+    EXPECT_LE(presents, 10);               // only exposures, never the same picture again
+}
+
+TEST_F(WindowTest, DrawingReachesTheScreenDuringALongComputation) {
+    Clock::time_point presented{};
+    rt->onPresent = [&] {
+        if (presented == Clock::time_point{}) presented = Clock::now();
+    };
+    rt->Pause(2);
+    const auto drawn = Clock::now();
+    rt->Box(100, 100, 300, 300, 0);
+    while (MsSince(drawn) < 100) rt->Rnd();  // computing, drawing nothing more
+    ASSERT_NE(presented, Clock::time_point{});
+    const double latency = std::chrono::duration<double, std::milli>(presented - drawn).count();
+    EXPECT_LT(latency, 34);  // within two frames of being drawn
+}
+
 // Closing the window ends whatever the program is doing.
+TEST_F(WindowTest, ClosingEndsALongComputationAndTheErrorScreen) {
+    PushQuit();
+    const auto start = Clock::now();
+    EXPECT_THROW(
+        while (MsSince(start) < 2000) rt->Rnd(), lesson::WindowClosed);
+    EXPECT_LT(MsSince(start), 500);
+    PushText("a");  // keys change nothing on the error screen
+    PushQuit();
+    EXPECT_THROW(rt->IdleUntilClosed(), lesson::WindowClosed);
+}
+
 TEST_F(WindowTest, ClosingEndsAPause) {
     PushQuit();
     const auto start = Clock::now();
