@@ -84,6 +84,21 @@ void SalesTable(Program& p, lesson::Array1<float>& weekday, float weekdays,
     });
 }
 
+// A collection period as a two-line cell, 160 x 90, at column `column` of
+// row 1: the period's name over "2週間".
+void PeriodCell(Program& p, float column, float fill, const Text& period) {
+    p.HABA = 160;
+    p.TATE = 90;
+    p.CCC1 = 0;
+    p.CCC2 = 3;
+    p.CCC3 = fill;
+    p.X = p.X_a(column);
+    p.Y = p.Y_a(1);
+    p.A1_s = period;
+    p.A2_s = "2週間";
+    lesson::DrawFormulaCell2(p);
+}
+
 void SetColumns(Program& p, std::initializer_list<float> edges) {
     p.A = 1;
     for (float edge : edges) p.X_a(p.A++) = edge;
@@ -109,22 +124,8 @@ void ProblemSceneScreen(Program& p) {
     p.X_a(1) = p.XI2 + 20;
     p.X_a(2) = p.X_a(1) + 160;
     p.Y_a(1) = p.YI1;
-    p.HABA = 160;
-    p.TATE = 90;
-    p.CCC1 = 0;
-    p.CCC2 = 3;
-    p.CCC3 = 11;
-    p.X = p.X_a(1);
-    p.Y = p.Y_a(1);
-    p.A1_s = "直前期間";
-    p.A2_s = "2週間";
-    lesson::DrawFormulaCell2(p);
-    p.CCC3 = 13;
-    p.X = p.X_a(2);
-    p.Y = p.Y_a(1);
-    p.A1_s = "花見期間";
-    p.A2_s = "2週間";
-    lesson::DrawFormulaCell2(p);
+    PeriodCell(p, 1, 11, "直前期間");
+    PeriodCell(p, 2, 13, "花見期間");
     WaitAnyKey(p);
 
     Say(p, 3, p.XI0, p.YI1 + 100, "種類…");
