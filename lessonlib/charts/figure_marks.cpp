@@ -107,10 +107,11 @@ void DrawAngleArc(Program& p) {
     // HH2 and HH1 are the rays' directions as clockwise turn fractions, so the
     // arc from HH2 to HH1 covers the angle counter-clockwise from HH3 to HH4.
     if (p.HONSU > 0) {
-        for (float k = 1; k <= p.HONSU; ++k) {
+        float k = 0;
+        CountedLoop(k, 1, p.HONSU, [&] {
             p.rt.Circle({.cx = p.ZX0, .cy = p.ZY0, .radius = p.NAGASA1 - 8 * k, .colour = p.CCC3,
                          .start = p.HH2, .end = p.HH1});
-        }
+        });
     } else {
         p.rt.Circle({.cx = p.ZX0, .cy = p.ZY0, .radius = p.NAGASA1, .colour = p.CCC2,
                      .start = p.HH2, .end = p.HH1, .sector = true, .filled = true, .fill = p.CCC3});

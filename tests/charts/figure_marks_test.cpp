@@ -124,6 +124,16 @@ TEST_F(FigureMarks, AngleArcsCoverTheAngleTheLabelNames) {
             EXPECT_NEAR(std::min(off, 2 * kPi - off), 0, 1e-4) << c[0] << "," << c[1] << "," << c[4];
         }
     }
+    // A count above 6, or below 1 yet above 0, draws one arc.
+    for (float count : {9.0f, 0.5f}) {
+        f.rt.ClearOps();
+        Set({{&p.HONSU, count}, {&p.NAGASA, 40}});
+        DrawAngleArc(p);
+        const auto arcs = OfKind(f.rt.Ops(), DrawOp::Kind::Circle);
+        ASSERT_EQ(arcs.size(), 1u) << count;
+        EXPECT_EQ(arcs[0].radius, 32) << count;
+        EXPECT_FALSE(arcs[0].sector) << count;
+    }
     // No arcs: a sector, a quarter turn clockwise from 12 to 3 o'clock.
     f.rt.ClearOps();
     Corner(p, 100, 100, 200, 100, 100, 0);
