@@ -66,6 +66,11 @@ TEST(CountedLoop, RunsOnceAtLeastAndEndsPastTheBound) {
     CountedLoop(i, 1, 9, [&] { ++passes; return i < 3; });
     EXPECT_EQ(passes, 3);
     EXPECT_EQ(i, 3);
+
+    // A repetition that could never end is a run-time error, not a hang.
+    EXPECT_THROW(CountedLoop(i, 1, std::nanf(""), [] {}), RuntimeError);
+    EXPECT_THROW(CountedLoop(i, 1, 5, [] {}, 0), RuntimeError);
+    EXPECT_THROW(CountedLoop(i, 16777215, 16777300, [] {}), RuntimeError);
 }
 
 TEST(Random, SameSeedSameSequenceAndNeverOne) {
