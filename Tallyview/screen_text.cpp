@@ -18,6 +18,12 @@ void Put(lesson::Program& p, float colour, float x, float y, const lesson::Text&
     lesson::DrawFormula(p);
 }
 
+void PutHeading(lesson::Program& p, float colour, float x, float y, const lesson::Text& text) {
+    Put(p, colour, x, y, text);
+    p.XI3 = p.X;
+    p.YI3 = p.Y;
+}
+
 void ClearPlane(lesson::Program& p) { p.rt.FilledBox(0, 0, 1760, 1800, 15, 15); }
 
 void ClearLessonArea(lesson::Program& p) { p.rt.FilledBox(0, 0, 1600, 1800, 15, 15); }

@@ -14,6 +14,10 @@ void Say(lesson::Program& p, float colour, float x, float y, const lesson::Text&
 // cursor (XI2, YI1) as it was: for labels placed beside a figure.
 void Put(lesson::Program& p, float colour, float x, float y, const lesson::Text& text);
 
+// A table heading: drawn like Put, then XI3 and YI3 hold the pen after it so
+// that the next word of the heading can continue the line.
+void PutHeading(lesson::Program& p, float colour, float x, float y, const lesson::Text& text);
+
 // Clears the whole plane (0,0)-(1760,1800) in colour 15.
 void ClearPlane(lesson::Program& p);
 

@@ -2,14 +2,13 @@
 
 #include <vector>
 
+#include "lessonlib/charts/number_label.h"
 #include "lessonlib/shell/key_wait.h"
 #include "lessonlib/shell/loops.h"
 #include "lessonlib/shell/numbers.h"
 #include "lessonlib/shell/prompts.h"
-#include "lessonlib/text/formula.h"
 #include "lessonlib/text/formula_cells.h"
 #include "lessonlib/text/plain_text.h"
-#include "lessonlib/text/strip_spaces.h"
 #include "Tallyview/sales_data.h"
 #include "Tallyview/screen_text.h"
 
@@ -38,18 +37,6 @@ void ProblemSceneMenu(Program& p) {
 
 namespace {
 
-// A table heading at y 20, continued on the same line through XI3, YI3 so
-// that the screen's own text cursor stays where it is.
-void Heading(Program& p, float colour, float x, const Text& text) {
-    p.CCC1 = colour;
-    p.X = x;
-    p.Y = p.V_a(1) - 50;
-    p.AA_s = text;
-    lesson::DrawFormula(p);
-    p.XI3 = p.X;
-    p.YI3 = p.Y;
-}
-
 // One table cell at column `column` of row JJ, with the value's text or empty.
 void ValueCell(Program& p, float column, float fill, bool filled, float value) {
     p.X = p.X_a(column);
@@ -59,11 +46,7 @@ void ValueCell(Program& p, float column, float fill, bool filled, float value) {
     p.CCC1 = 0;
     p.CCC2 = 15;
     p.CCC3 = fill;
-    p.A_s = Text();
-    if (filled) {
-        p.A_s = lesson::NumberToText(value);
-        lesson::StripSpaces(p);
-    }
+    p.A_s = filled ? lesson::NumberLabel(p, value) : Text();
     lesson::DrawTableCell(p);
 }
 
@@ -146,16 +129,16 @@ void ProblemSceneScreen(Program& p) {
 
     // Just before the season.
     SetColumns(p, {600, 660, 720, 795, 855, 915});
-    Heading(p, 3, p.X_a(1), "直前");
-    Heading(p, 7, p.XI3, "平日");
-    Heading(p, 7, p.X_a(4), "休日");
+    PutHeading(p, 3, p.X_a(1), p.V_a(1) - 50, "直前");
+    PutHeading(p, 7, p.XI3, p.V_a(1) - 50, "平日");
+    PutHeading(p, 7, p.X_a(4), p.V_a(1) - 50, "休日");
     SalesTable(p, p.H1_a, p.H1, p.H3_a, p.H3);
 
     // The viewing season, right of it.
     SetColumns(p, {915, 975, 1035, 1095, 1155, 1230});
-    Heading(p, 3, p.X_a(1), "花見");
-    Heading(p, 7, p.XI3, "平日");
-    Heading(p, 7, p.X_a(4), "休日");
+    PutHeading(p, 3, p.X_a(1), p.V_a(1) - 50, "花見");
+    PutHeading(p, 7, p.XI3, p.V_a(1) - 50, "平日");
+    PutHeading(p, 7, p.X_a(4), p.V_a(1) - 50, "休日");
     SalesTable(p, p.H2_a, p.H2, p.H4_a, p.H4);
 
     WaitAnyKey(p);

@@ -36,13 +36,6 @@ void CountSnackClasses(Program& p) {
 
 namespace {
 
-// A heading word at the pen, continued by the next one through XI3, YI3.
-void HeadingWord(Program& p, float colour, float x, float y, const Text& word) {
-    Put(p, colour, x, y, word);
-    p.XI3 = p.X;
-    p.YI3 = p.Y;
-}
-
 // One cell of the table in `column` of `row`: the text of T(position), or
 // empty when position is 0.
 void ValueCell(Program& p, float column, float row, float fill, float border, float position) {
@@ -68,8 +61,8 @@ void DrawSortedValues(Program& p, const SortedValuesLayout& layout) {
     p.Y_a(1) = p.V_a(1);
     lesson::CountedLoop(p.II, 1, 18, [&] { p.Y_a(1 + p.II) = p.Y_a(1) + 35 * p.II; });
 
-    HeadingWord(p, 3, p.X_a(1), p.V_a(1) - 50, layout.period);
-    HeadingWord(p, 7, p.XI3, p.YI3, layout.day);
+    PutHeading(p, 3, p.X_a(1), p.V_a(1) - 50, layout.period);
+    PutHeading(p, 7, p.XI3, p.YI3, layout.day);
 
     lesson::CountedLoop(p.JJ, 1, layout.rows, [&] {
         const float fill = lesson::Remainder(p.JJ, 5) == 0 ? 11 : 13;
