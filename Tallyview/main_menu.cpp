@@ -11,7 +11,6 @@
 
 namespace tallyview {
 
-using lesson::Program;
 using lesson::Text;
 
 namespace {

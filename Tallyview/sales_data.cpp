@@ -5,7 +5,6 @@
 
 namespace tallyview {
 
-using lesson::Program;
 
 namespace {
 

@@ -13,17 +13,17 @@
 // nothing else in the shared state changes.
 #pragma once
 
-#include "lessonlib/shell/shared_state.h"
+#include "Tallyview/tallyview_state.h"
 
 namespace tallyview {
 
 // Snack confectionery; every series is stored in ascending order.
-void LoadSnackSales(lesson::Program& p);
+void LoadSnackSales(Program& p);
 
 // Tea-type drinks, carbonated drinks and chocolate; each series is stored in
 // the order of the days.
-void LoadTeaSales(lesson::Program& p);
-void LoadSodaSales(lesson::Program& p);
-void LoadChocolateSales(lesson::Program& p);
+void LoadTeaSales(Program& p);
+void LoadSodaSales(Program& p);
+void LoadChocolateSales(Program& p);
 
 }  // namespace tallyview

@@ -3,7 +3,6 @@
 
 namespace tallyview {
 
-using lesson::Program;
 
 void StartUp(Program& p) {
     // The error screen is in place before this runs (RunProgram).

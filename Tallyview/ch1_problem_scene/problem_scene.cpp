@@ -10,11 +10,10 @@
 #include "lessonlib/text/formula_cells.h"
 #include "lessonlib/text/plain_text.h"
 #include "Tallyview/sales_data.h"
-#include "Tallyview/screen_text.h"
+#include "lessonlib/text/screen_text.h"
 
 namespace tallyview {
 
-using lesson::Program;
 using lesson::Text;
 using lesson::WaitAnyKey;
 
@@ -31,7 +30,7 @@ void ShowProblemSceneAim(Program& p) {
 }
 
 void ProblemSceneMenu(Program& p) {
-    static const std::vector<lesson::ItemScreen> items = {ProblemSceneScreen, SalesHistogramsScreen};
+    static const std::vector<ItemScreen> items = {ProblemSceneScreen, SalesHistogramsScreen};
     lesson::RunSubMenu(p, " ①問題提示　②ヒストグラム　③終了", items, 10.0f);
 }
 

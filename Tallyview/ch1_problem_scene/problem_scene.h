@@ -3,24 +3,24 @@
 // viewing season.
 #pragma once
 
-#include "lessonlib/shell/shared_state.h"
+#include "Tallyview/tallyview_state.h"
 
 namespace tallyview {
 
 // Main-menu item 1: the aim, then the chapter's sub-menu until its last item.
-void ProblemSceneChapter(lesson::Program& p);
+void ProblemSceneChapter(Program& p);
 
 // The aim "<めあて>" and its sentence; clears nothing, waits for no key.
-void ShowProblemSceneAim(lesson::Program& p);
+void ShowProblemSceneAim(Program& p);
 
 // The sub-menu: ①問題提示 ②ヒストグラム ③終了 (back to the main menu).
-void ProblemSceneMenu(lesson::Program& p);
+void ProblemSceneMenu(Program& p);
 
 // Item 1: the story, the collection periods, the products and the snack
 // data set as two number tables.
-void ProblemSceneScreen(lesson::Program& p);
+void ProblemSceneScreen(Program& p);
 
 // Item 2: the snack data as histograms and frequency polygons.
-void SalesHistogramsScreen(lesson::Program& p);
+void SalesHistogramsScreen(Program& p);
 
 }  // namespace tallyview

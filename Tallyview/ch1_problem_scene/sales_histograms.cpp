@@ -8,11 +8,10 @@
 #include "lessonlib/text/plain_text.h"
 #include "Tallyview/ch1_problem_scene/problem_scene.h"
 #include "Tallyview/sales_data.h"
-#include "Tallyview/screen_text.h"
+#include "lessonlib/text/screen_text.h"
 
 namespace tallyview {
 
-using lesson::Program;
 using lesson::Text;
 using lesson::WaitAnyKey;
 

@@ -3,11 +3,10 @@
 #include "Tallyview/ch2_box_plots/box_plots.h"
 #include "Tallyview/ch2_box_plots/snack_series.h"
 #include "Tallyview/sales_data.h"
-#include "Tallyview/screen_text.h"
+#include "lessonlib/text/screen_text.h"
 
 namespace tallyview {
 
-using lesson::Program;
 using lesson::WaitAnyKey;
 
 // The working lines quote the values of the table; the table, the scale and

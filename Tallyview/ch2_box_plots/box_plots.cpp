@@ -7,11 +7,10 @@
 #include "lessonlib/shell/prompts.h"
 #include "Tallyview/ch2_box_plots/snack_series.h"
 #include "Tallyview/sales_data.h"
-#include "Tallyview/screen_text.h"
+#include "lessonlib/text/screen_text.h"
 
 namespace tallyview {
 
-using lesson::Program;
 using lesson::WaitAnyKey;
 
 void InterquartileBoxPlotChapter(Program& p) {
@@ -28,7 +27,7 @@ void ShowInterquartileBoxPlotAim(Program& p) {
 }
 
 void InterquartileBoxPlotMenu(Program& p) {
-    static const std::vector<lesson::ItemScreen> items = {
+    static const std::vector<ItemScreen> items = {
         BoxPlotIntroScreen, BoxPlotExampleScreen, CompleteSummaryTableScreen, CompleteBoxPlotsScreen};
     lesson::RunSubMenu(p, "①箱ひげ図　②例　③表完成　④図完成　⑤終了", items, 10.0f);
 }

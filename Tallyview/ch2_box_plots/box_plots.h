@@ -2,34 +2,34 @@
 // snack sales of the viewing season and the weeks before it.
 #pragma once
 
-#include "lessonlib/shell/shared_state.h"
+#include "Tallyview/tallyview_state.h"
 
 namespace tallyview {
 
 // Main-menu item 2: the aim, then the chapter's sub-menu until its last item.
-void InterquartileBoxPlotChapter(lesson::Program& p);
+void InterquartileBoxPlotChapter(Program& p);
 
 // Clears the plane and shows the aim "<めあて>" with its sentence; waits for
 // no key. Leaves XI1 = 44, XI2 and YI1 after the sentence, CCC1 = 0.
-void ShowInterquartileBoxPlotAim(lesson::Program& p);
+void ShowInterquartileBoxPlotAim(Program& p);
 
 // The sub-menu: ①箱ひげ図 ②例 ③表完成 ④図完成 ⑤終了 (back to the main menu).
-void InterquartileBoxPlotMenu(lesson::Program& p);
+void InterquartileBoxPlotMenu(Program& p);
 
 // Item 1: the terms of a box plot revealed one by one around the box plot of
 // the viewing-season weekday sales; ends with an upright box plot. 17 keys.
-void BoxPlotIntroScreen(lesson::Program& p);
+void BoxPlotIntroScreen(Program& p);
 
 // Item 2: the worked example: the sorted values, the quartiles and the
 // interquartile range line by line, then the scale and the box plot. 16 keys.
-void BoxPlotExampleScreen(lesson::Program& p);
+void BoxPlotExampleScreen(Program& p);
 
 // Item 3: the five-number summaries of the four series revealed cell by cell
 // beside each series' sorted values, then their interquartile ranges. 29 keys.
-void CompleteSummaryTableScreen(lesson::Program& p);
+void CompleteSummaryTableScreen(Program& p);
 
 // Item 4: the four box plots on one grid, built from their five marks, with
 // the summary tables beside them and five conclusions. 26 keys.
-void CompleteBoxPlotsScreen(lesson::Program& p);
+void CompleteBoxPlotsScreen(Program& p);
 
 }  // namespace tallyview

@@ -6,11 +6,10 @@
 #include "lessonlib/shell/loops.h"
 #include "lessonlib/shell/numbers.h"
 #include "lessonlib/text/plain_text.h"
-#include "Tallyview/screen_text.h"
+#include "lessonlib/text/screen_text.h"
 
 namespace tallyview {
 
-using lesson::Program;
 using lesson::Text;
 
 const SortedValuesLayout kViewingWeekdayValues = {"花見", "平日", 12, {1, 13, 26, 38}, 25, 60};

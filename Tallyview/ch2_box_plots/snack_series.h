@@ -4,29 +4,29 @@
 
 #include <array>
 
-#include "lessonlib/shell/shared_state.h"
+#include "Tallyview/tallyview_state.h"
 
 namespace tallyview {
 
 // One series of the loaded sales data: its array and its count.
 struct SalesSeries {
-    lesson::Array1<float> lesson::SharedState::*values;
-    float lesson::SharedState::*count;
+    lesson::Array1<float> Program::*values;
+    float Program::*count;
 };
 
-inline constexpr SalesSeries kViewingWeekdays = {&lesson::SharedState::H2_a, &lesson::SharedState::H2};
-inline constexpr SalesSeries kBeforeWeekdays = {&lesson::SharedState::H1_a, &lesson::SharedState::H1};
-inline constexpr SalesSeries kViewingHolidays = {&lesson::SharedState::H4_a, &lesson::SharedState::H4};
-inline constexpr SalesSeries kBeforeHolidays = {&lesson::SharedState::H3_a, &lesson::SharedState::H3};
+inline constexpr SalesSeries kViewingWeekdays = {&Program::H2_a, &Program::H2};
+inline constexpr SalesSeries kBeforeWeekdays = {&Program::H1_a, &Program::H1};
+inline constexpr SalesSeries kViewingHolidays = {&Program::H4_a, &Program::H4};
+inline constexpr SalesSeries kBeforeHolidays = {&Program::H3_a, &Program::H3};
 
 // DOSU = the series' count, T(1..DOSU) = its values, then SortAndSummarize:
 // T() sorted, HH(1..5) the five-number summary, HEIKIN the mean.
-void SummarizeSeries(lesson::Program& p, const SalesSeries& series);
+void SummarizeSeries(Program& p, const SalesSeries& series);
 
 // The class set-up of the snack scales (classes of 10 from 30 to 130,
 // frequency labels 2 to 14) counted over T(): XKOSU = YOKO = 11 and
 // X$(1..10) = "30" .. "120".
-void CountSnackClasses(lesson::Program& p);
+void CountSnackClasses(Program& p);
 
 // The layout of a sorted-values table: four columns of `rows` values read
 // down, column c starting at the value in position first[c] of T(). A
@@ -55,6 +55,6 @@ extern const SortedValuesLayout kBeforeHolidayValues;
 // 15, fill 11 on every fifth row and 13 on the others. Sets U(1), V(1), the
 // column edges X(1..5), the row tops Y(1..19), XI3 and YI3 (the pen after
 // the heading); uses II, JJ and A as counters.
-void DrawSortedValues(lesson::Program& p, const SortedValuesLayout& layout);
+void DrawSortedValues(Program& p, const SortedValuesLayout& layout);
 
 }  // namespace tallyview

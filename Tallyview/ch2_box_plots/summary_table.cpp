@@ -8,11 +8,10 @@
 #include "Tallyview/ch2_box_plots/box_plots.h"
 #include "Tallyview/ch2_box_plots/snack_series.h"
 #include "Tallyview/sales_data.h"
-#include "Tallyview/screen_text.h"
+#include "lessonlib/text/screen_text.h"
 
 namespace tallyview {
 
-using lesson::Program;
 using lesson::Text;
 using lesson::WaitAnyKey;
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "lessonlib/shell/shared_state.h"
 
@@ -42,5 +43,16 @@ using ItemScreen = std::function<void(Program&)>;
 // passes that value as `ainpAfterChoice`.
 void RunSubMenu(Program& p, const Text& line, std::span<const ItemScreen> items,
                 std::optional<float> ainpAfterChoice = std::nullopt);
+
+// The same protocol over a program's own context P, whose item screens take
+// that context.
+template <class P>
+void RunSubMenu(P& p, const Text& line, const std::vector<void (*)(P&)>& items,
+                std::optional<float> ainpAfterChoice = std::nullopt) {
+    std::vector<ItemScreen> screens;
+    screens.reserve(items.size());
+    for (void (*screen)(P&) : items) screens.push_back([&p, screen](Program&) { screen(p); });
+    RunSubMenu(static_cast<Program&>(p), line, std::span<const ItemScreen>(screens), ainpAfterChoice);
+}
 
 }  // namespace lesson

@@ -5,10 +5,9 @@
 
 namespace lesson {
 
-RunResult RunProgram(Runtime& rt, void (*startUp)(Program&)) {
-    auto program = std::make_unique<Program>(rt);
+RunResult RunGuarded(Program& program, const std::function<void()>& body) {
     try {
-        startUp(*program);
+        body();
         return {RunResult::Kind::Ended};
     } catch (const ProgramEnd&) {
         return {RunResult::Kind::Ended};
@@ -17,7 +16,7 @@ RunResult RunProgram(Runtime& rt, void (*startUp)(Program&)) {
     } catch (const RuntimeError& error) {
         RunResult result{RunResult::Kind::Error, error.statement, static_cast<int>(error.code)};
         try {
-            ErrorTrap(*program, error);
+            ErrorTrap(program, error);
         } catch (const WindowClosed&) {
         }
         return result;

@@ -1,7 +1,7 @@
 // The shared program state.
 //
-// Every routine of both programs exchanges its inputs and results through
-// this one record: a caller sets the input variables, calls, and reads the
+// The shared routines exchange their inputs and results through this one
+// record: a caller sets the input variables, calls, and reads the
 // results. Names follow the lesson programs' own variables: a text variable
 // AA$ is AA_s, a number array T() is T_a, a text array T$() is T_sa. Numbers
 // are singles and start at 0, texts start empty; arrays have no elements until
@@ -87,9 +87,6 @@ struct SharedState {
     // --- working data --------------------------------------------------------
     float DOSU = 0;              // number of values in T()
 
-    // --- Tallyview sales data ------------------------------------------------
-    float H1 = 0, H2 = 0, H3 = 0, H4 = 0;  // days in the sales series H1() .. H4()
-
     // --- charts: statistics, histograms, box plots, figures -----------------
     float HEIKIN = 0;            // mean of T() to one decimal
     float KEI = 0;               // sum of T()
@@ -143,7 +140,6 @@ struct SharedState {
     Array1<Text> T_sa;           // texts of T()
     Array1<float> T_a;           // working data
     Array2<float> G_a;           // polygon vertices; prime factors and exponents
-    Array1<float> H1_a, H2_a, H3_a, H4_a;  // sales series
     Array1<float> X_a, Y_a;      // table columns and rows, figure points, class frequencies
     Array1<float> R_a;           // figure scratch
     Array1<float> HH_a;          // summary of T(): min, Q1, median, Q3, max, mean
@@ -152,7 +148,8 @@ struct SharedState {
     Array1<Text> U_sa, V_sa;     // texts of U(), V()
 };
 
-// The run context: the shared state plus the runtime it draws through.
+// The run context: the shared state plus the runtime it draws through. Each
+// program extends it with the variables only its own screens use.
 struct Program : SharedState {
     explicit Program(Runtime& runtime) : rt(runtime) {}
     Runtime& rt;

@@ -76,7 +76,7 @@ inline std::string LabelStarts(const std::vector<lesson::DrawOp>& ops, const Str
 // Tallyview's start-up state on a headless runtime.
 struct ChartTest : ::testing::Test {
     testing_support::Fixture f;
-    lesson::Program& p = f.p();
+    tallyview::Program& p = f.p();
 
     // The shapes that `draw` adds.
     Strings ShapesOf(void (*draw)(lesson::Program&)) {

@@ -128,7 +128,7 @@ TEST(StartUp, SeedIsTheSumOfTheClockFields) {
 
 TEST(StartUp, InitialStateAndArrays) {
     platform::HeadlessRuntime rt;
-    Program p(rt);
+    tallyview::Program p(rt);
     EXPECT_EQ(p.X, 0);
     EXPECT_EQ(p.AA_s, Text());
     EXPECT_FALSE(p.T_a.Dimensioned());
@@ -150,7 +150,7 @@ namespace {
 
 int failingLine = 0;
 
-void FailingStartUp(Program& p) {
+void FailingStartUp(tallyview::Program& p) {
     p.rt.SetFontName("ｺﾞｼｯｸ");
     tallyview::SetInitialState(p);
     failingLine = __LINE__ + 1;

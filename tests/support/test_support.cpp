@@ -3,16 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "Tallyview/tallyview.h"
 
 namespace testing_support {
-
-Fixture::Fixture(const lesson::Text& keys) : rt(keys), program(std::make_unique<lesson::Program>(rt)) {
-    rt.SetFontName("ｺﾞｼｯｸ");
-    rt.SetFontSize(16);
-    rt.SetLineWidth(3);
-    tallyview::SetInitialState(*program);
-}
 
 std::vector<lesson::DrawOp> VisibleOps(const platform::HeadlessRuntime& rt) {
     std::vector<lesson::DrawOp> out;
@@ -59,14 +51,6 @@ Walk RunWalk(lesson::RunResult (*run)(lesson::Runtime&), const lesson::Text& key
     walk.result = run(rt);
     walk.ops = rt.Ops();
     return walk;
-}
-
-int KeyWaitsOf(void (*screen)(lesson::Program&), Fixture& f) {
-    int waits = 0;
-    f.rt.onWait = [&](lesson::WaitKind kind) { waits += kind == lesson::WaitKind::AnyKey; };
-    screen(f.p());
-    f.rt.onWait = nullptr;
-    return waits;
 }
 
 }  // namespace testing_support

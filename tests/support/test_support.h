@@ -8,18 +8,30 @@
 #include "lessonlib/shell/run.h"
 #include "lessonlib/shell/shared_state.h"
 #include "platform/headless_runtime.h"
+#include "Tallyview/tallyview.h"
 
 namespace testing_support {
 
-// A program state on a headless runtime, dimensioned as Tallyview's
-// start-up leaves it (font "ｺﾞｼｯｸ" 16, line width 3, CCC1 4, KAIX 1056,
-// KAIY 648).
-struct Fixture {
-    explicit Fixture(const lesson::Text& keys = lesson::Text());
+// A program state of type P on a headless runtime, as the program's start-up
+// leaves it: font "ｺﾞｼｯｸ" 16, line width 3, then `init` (the program's
+// initial values and arrays).
+template <class P, void (*init)(P&)>
+struct ProgramFixture {
+    explicit ProgramFixture(const lesson::Text& keys = lesson::Text())
+        : rt(keys), program(std::make_unique<P>(rt)) {
+        rt.SetFontName("ｺﾞｼｯｸ");
+        rt.SetFontSize(16);
+        rt.SetLineWidth(3);
+        init(*program);
+    }
     platform::HeadlessRuntime rt;
-    std::unique_ptr<lesson::Program> program;
-    lesson::Program& p() { return *program; }
+    std::unique_ptr<P> program;
+    P& p() { return *program; }
 };
+
+// Tallyview's state (CCC1 4, KAIX 1056, KAIY 648, its arrays); the shared
+// routines' tests use it too.
+using Fixture = ProgramFixture<tallyview::Program, tallyview::SetInitialState>;
 
 // The operations drawn so far, leaving out the measuring row below the
 // visible plane (everything drawn at y 1000 or lower).
@@ -49,7 +61,14 @@ struct Walk {
 
 Walk RunWalk(lesson::RunResult (*run)(lesson::Runtime&), const lesson::Text& keys);
 
-// Counts the any-key waits that `screen` makes on `keys`.
-int KeyWaitsOf(void (*screen)(lesson::Program&), Fixture& f);
+// Counts the any-key waits that `screen` makes.
+template <class F, class P>
+int KeyWaitsOf(void (*screen)(P&), F& f) {
+    int waits = 0;
+    f.rt.onWait = [&](lesson::WaitKind kind) { waits += kind == lesson::WaitKind::AnyKey; };
+    screen(f.p());
+    f.rt.onWait = nullptr;
+    return waits;
+}
 
 }  // namespace testing_support

@@ -26,7 +26,7 @@ struct ScreenRun {
             else ++numberWaits;
         };
     }
-    Program& p() { return f.p(); }
+    tallyview::Program& p() { return f.p(); }
     const Ops& ops() const { return f.rt.Ops(); }
     // The operations drawn between key wait `from` and key wait `to` (1-based;
     // 0 is the start, and a `to` past the last wait the end).
@@ -79,7 +79,7 @@ bool HasMeanMark(const Ops& ops) {
 }  // namespace
 
 TEST(BoxPlotChapter, EachScreenTakesItsKeysAndReturns) {
-    const struct { void (*screen)(Program&); std::size_t keys; } screens[] = {
+    const struct { void (*screen)(tallyview::Program&); std::size_t keys; } screens[] = {
         {tallyview::BoxPlotIntroScreen, 17}, {tallyview::BoxPlotExampleScreen, 16},
         {tallyview::CompleteSummaryTableScreen, 29}, {tallyview::CompleteBoxPlotsScreen, 26}};
     for (const auto& s : screens) {
@@ -122,7 +122,7 @@ TEST(BoxPlotIntroScreen, LabelsStandByTheBoxPlot) {
 
 TEST(BoxPlotExampleScreen, TableSummaryAndScale) {
     ScreenRun run(Keys(16));
-    Program& p = run.p();
+    tallyview::Program& p = run.p();
     tallyview::BoxPlotExampleScreen(p);
     // The sorted values in four columns of 12 or 13 rows 35 high from y 80;
     // the median 69 alone in row 13 (the summary, 41, 57.5, 69, 78.5, 96,

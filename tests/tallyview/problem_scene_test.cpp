@@ -92,7 +92,7 @@ TEST(ProblemScene, CellFillsStandOutEveryFifthRow) {
 TEST(SalesHistograms, KeysAndClassCounts) {
     Fixture f("123456789");
     EXPECT_EQ(testing_support::KeyWaitsOf(tallyview::SalesHistogramsScreen, f), 9);
-    Program& p = f.p();
+    tallyview::Program& p = f.p();
     const std::vector<float> before{6, 17, 19, 17, 8, 2, 0, 0, 1, 0};
     const std::vector<float> lastSmall{1, 7, 6, 7, 2, 0, 0, 0, 0, 0};  // H3, the last small chart
     for (int i = 1; i <= 10; ++i) {

@@ -23,7 +23,7 @@ struct Figures {
 
 struct Product {
     const char* name;
-    void (*load)(Program&);
+    void (*load)(tallyview::Program&);
     std::array<Figures, 4> series;  // H1() .. H4()
 };
 
@@ -44,7 +44,7 @@ const Product kProducts[] = {
 // replaced, index 0 and the elements past the count left alone.
 TEST(SalesData, EachLoaderPutsItsSeriesInPlace) {
     testing_support::Fixture f;
-    Program& p = f.p();
+    tallyview::Program& p = f.p();
     const std::array<std::pair<const float*, Array1<float>*>, 4> series = {
         {{&p.H1, &p.H1_a}, {&p.H2, &p.H2_a}, {&p.H3, &p.H3_a}, {&p.H4, &p.H4_a}}};
     for (const auto& [count, values] : series) {

@@ -1,0 +1,31 @@
+// Diceway's run context: lessonlib's shared state and runtime, plus the
+// variables that only Diceway's own screens use.
+#pragma once
+
+#include "lessonlib/shell/shared_state.h"
+
+namespace diceway {
+
+struct Program : lesson::Program {
+    explicit Program(lesson::Runtime& runtime) : lesson::Program(runtime) {}
+
+    // --- start-up, main menu and the experiments of chapter 1 ----------------
+
+
+    // --- counting, the two-coin experiment and tree diagrams -----------------
+
+
+    // --- choosing two of four, the two-dice table and the basic problems ----
+
+
+    // --- explaining a choice by probability ----------------------------------
+
+
+    // --- worked answers of the chapter problems ------------------------------
+
+};
+
+// One item screen of a Diceway sub-menu.
+using ItemScreen = void (*)(Program&);
+
+}  // namespace diceway
