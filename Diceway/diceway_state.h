@@ -9,6 +9,11 @@ namespace diceway {
 struct Program : lesson::Program {
     explicit Program(lesson::Runtime& runtime) : lesson::Program(runtime) {}
 
+    // --- shared by several chapters' figures ---------------------------------
+    // One-call switches of the figure routines, set back to 0 by the routine
+    // that reads them; each routine gives them its own meaning.
+    float NASI = 0, NASIH = 0, HERU = 0;
+
     // --- start-up, main menu and the experiments of chapter 1 ----------------
 
 
