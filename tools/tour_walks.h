@@ -24,8 +24,18 @@ inline constexpr const char* kTallyviewChapter2Walk =
     "4\r" "kkkkkkkkkkkkkkkkkkkkkkkkkk"
     "5\r";
 
+// Tallyview chapter 6 from the main menu: the problem (no key), the box plots
+// (7 steps), the line graphs (1), the revision (2), then back to the menu.
+inline constexpr const char* kTallyviewChapter6Walk =
+    "6\r"
+    "1\r"
+    "2\r" "kkkkkkk"
+    "3\r" "k"
+    "4\r" "kk"
+    "5\r";
+
 inline std::string TallyviewWalk() {
-    return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + "7\r";
+    return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + kTallyviewChapter6Walk + "7\r";
 }
 
 }  // namespace tour
