@@ -151,7 +151,7 @@ struct SharedState {
     float DSM1 = 0, DBM1 = 0, DSM2 = 0, DBM2 = 0;  // the two fractions of a sum
     float DS2 = 0, DS4 = 0;      // second expanded numerator; numerator of the sum
     Text B1_s, B2_s, DS2_s, DS3_s, DS4_s;  // number texts of a sum
-    Text A11_s, A4_s, A41_s, A5_s, B3_s, B4_s;  // pieces of a worked sum
+    Text A11_s, A4_s, A41_s, A5_s, B3_s, B4_s;  // terms of a worked sum
     float TA3 = 0;               // markup stripping: position of the last fraction mark
     // lines: slopes, intercepts and meeting points
     float AA1 = 0, BB1 = 0, AA2 = 0, BB2 = 0;  // slope forms; ranges of a coordinate plane
