@@ -134,6 +134,52 @@ struct SharedState {
     float KAKU = 0, SIZE1 = 0;   // vertices; line width of the sides
     float KJ1 = 0, KJ2 = 0, KJ3 = 0, TII = 0;  // next vertices; label code; label counter
 
+    // --- further maths routines ---------------------------------------------
+    // fractions: reduction, sums, the pair of Euclid's algorithm
+    float DS = 0, DB = 0;        // numerator and denominator being reduced
+    float DS1 = 0, DB1 = 0;      // the given fraction; first expanded numerator of a sum
+    float YAK = 0, YAK1 = 0;     // kind of reduced result; its sign (-1 or 1)
+    float E1 = 0, E2 = 0;        // reduced numerator (signed) and denominator
+    float X2 = 0, X3 = 0, X4 = 0;  // Euclid's pair with X1; gcd and lcm (brace points too)
+    float LB8 = 0;               // product of the two inputs of the gcd
+    Text DS1_s, DA1_s, DB_s, DS_s;  // number texts of a reduction
+    Text A21_s, A3_s, A31_s, FDS1_s;  // signed result, worked steps, "+" of a positive value
+    Text TKAI1_s, TKAI2_s;       // result texts without markup
+    float DSM1 = 0, DBM1 = 0, DSM2 = 0, DBM2 = 0;  // the two fractions of a sum
+    float DS2 = 0, DS4 = 0;      // second expanded numerator; numerator of the sum
+    Text B1_s, B2_s, DS2_s, DS3_s, DS4_s;  // number texts of a sum
+    Text A11_s, A4_s, A41_s, A5_s, B3_s, B4_s;  // terms of a worked sum
+    float TA3 = 0;               // markup stripping: position of the last fraction mark
+    // lines: slopes, intercepts and meeting points
+    float AA1 = 0, BB1 = 0, AA2 = 0, BB2 = 0;  // slope forms; ranges of a coordinate plane
+    float A1 = 0, B1 = 0, A2 = 0, B2 = 0;      // slope forms of two intersecting lines
+    // square roots and prime factors
+    float R1B = 0, R1B1 = 0, R1A = 0, R1I = 0;  // radicand, given radicand, coefficient, trial root
+    Text R1A1_s, R1A_s, RAB_s, RABM_s, R1B_s;   // texts of a simplified root
+    float SOSU = 0, SOSU1 = 0;   // number to factorise; its magnitude
+    float Q = 0, P = 0, TJ = 0;  // primes found; prime under test; clearing counter
+    // coordinate plane, points and graphs
+    float BAIX = 0, BAIY = 0;    // caller's units per grid square
+    float NASI = 0;              // -1: no tick numbers
+    float P1 = 0, P2 = 0;        // whole part and first decimal of a tick; step of a graph
+    Text P1_s, P2_s;             // their texts
+    float XG = 0, YG = 0;        // a point in the caller's units
+    float GY = 0;                // its drawing y (GX its x)
+    float KASANARIX = 0, KASANARIY = 0;  // shift of a point's or graph's label
+    float IROIRO = 0;            // graph type: 1 a/x, 2 ax^2, 3 ax+b, 4 ax+by=c
+    float AA = 0, BB = 0, CC = 0;  // coefficients of a graph
+    float GX5 = 0, GY5 = 0;      // running sample of a graph
+    // arrows
+    float MUKI = 0;              // -1: the head at the first end
+    float YA = 0;                // 2: heads at both ends
+    Text HYOUJI_s;               // "yy": label the run and the rise arrow
+    Text X_s, Y_s;               // run and rise labels
+    // braces, two-line layouts and rotation points
+    float Y5 = 0, Y6 = 0, Y7 = 0;  // brace points (with Y1 .. Y4)
+    Text ENZAN_s;                // operator before the second line
+    float LT = 0, LT2 = 0;       // widest line; width of the second line (LT1 the first)
+    float KAKUDO = 0;            // angle in degrees on an ellipse over a segment
+
     // --- arrays (dimensioned at start-up) -----------------------------------
     Array1<Text> F_sa;           // texts of F()
     Array1<float> F_a;           // counts
