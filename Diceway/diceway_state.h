@@ -15,7 +15,10 @@ struct Program : lesson::Program {
     float NASI = 0, NASIH = 0, HERU = 0;
 
     // --- start-up, main menu and the experiments of chapter 1 ----------------
-
+    float P1 = 0;                // the last draw: winning position 1..3, or die face 1..6
+    float IJ = 0;                // single lottery draw, 1 to 10
+    float KKK = 0;               // batch of draws or throws
+    float C = 0, M = 0;          // lot figures: corner and mark point indices
 
     // --- counting, the two-coin experiment and tree diagrams -----------------
 

@@ -38,4 +38,19 @@ inline std::string TallyviewWalk() {
     return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + kTallyviewChapter6Walk + "7\r";
 }
 
+// Diceway chapter 1 from the main menu: the lottery (47 steps), the dice
+// experiment (7 steps), then back to the main menu.
+inline constexpr const char* kDicewayChapter1Walk =
+    "1\r"
+    "1\r" "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk"
+    "2\r" "kkkkkkk"
+    "3\r";
+
+// Diceway's items 2 to 9; each leads back to the main menu.
+inline constexpr const char* kDicewayOtherItemsWalk = "2\r" "3\r" "4\r" "5\r" "6\r" "7\r" "8\r" "9\r";
+
+inline std::string DicewayWalk() {
+    return std::string(kDicewayChapter1Walk) + kDicewayOtherItemsWalk + "10\r";
+}
+
 }  // namespace tour
