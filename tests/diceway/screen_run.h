@@ -47,12 +47,12 @@ inline Ops Visible(const Ops& ops) {
     return out;
 }
 
-// The visible operations above the bottom band, which holds the key prompt
-// and the sub-menu line.
+// The visible operations above the bottom band, which holds the key prompt,
+// the sub-menu line and the answer field (from y 640).
 inline Ops AboveBand(const Ops& ops) {
     Ops out;
     for (const lesson::DrawOp& op : ops)
-        if (!op.points.empty() && op.points[0].y < 650) out.push_back(op);
+        if (!op.points.empty() && op.points[0].y < 630) out.push_back(op);
     return out;
 }
 
