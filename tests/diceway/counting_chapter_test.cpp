@@ -53,6 +53,7 @@ TEST(EquallyLikelyScreen, DecimalAndTheDieBesideIt) {
     EXPECT_EQ(Joined(line).substr(Joined(line).size() - 1), ")");
     EXPECT_GT(p.U_a(1), end);
     EXPECT_LT(p.U_a(1), end + 50);
+    EXPECT_EQ(p.U_a(1), 490);
     EXPECT_EQ(p.V_a(1), 480);
     EXPECT_EQ(p.GX0, p.U_a(1));
     EXPECT_EQ(p.GY0, 640);
