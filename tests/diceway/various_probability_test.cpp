@@ -40,8 +40,8 @@ TEST(VariousProbabilityChapter, EachScreenTakesItsKeysAndEndsAtTheSubMenu) {
 
 TEST(VariousProbabilityChapter, AimThenTheSubMenuUntilItsLastItem) {
     // Out of range (0, 8, 7.6 before rounding): the line again, nothing else
-    // drawn; 1.6 rounds to item 2; 7 leaves the chapter.
-    ScreenRun run("0\r8\r7.6\r1.6\r" + Keys(10) + "7\r");
+    // drawn; 5/3 rounds to item 2; 7 leaves the chapter.
+    ScreenRun run("0\r8\r7.6\r5/3\r" + Keys(10) + "7\r");
     diceway::VariousProbabilityChapter(run.p());
     EXPECT_EQ(run.numberWaits, 5);
     EXPECT_EQ(run.keyWaits.size(), 10u);
