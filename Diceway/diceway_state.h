@@ -39,7 +39,8 @@ struct Program : lesson::Program {
 
 
     // --- choosing two of four, the two-dice table and the basic problems ----
-
+    float KL = 0;                // label index of a child in the ordered-pair tree
+    float LY = 0;                // parent row (1 or 2) of the branch being drawn
 
     // --- explaining a choice by probability ----------------------------------
 
