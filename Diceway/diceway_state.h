@@ -24,6 +24,7 @@ struct Program : lesson::Program {
 
 
     // --- explaining a choice by probability ----------------------------------
+    float LY = 0;                // lot tree: the A row a branch hangs from
 
 
     // --- worked answers of the chapter problems ------------------------------
