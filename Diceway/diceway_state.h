@@ -18,6 +18,21 @@ struct Program : lesson::Program {
 
 
     // --- counting, the two-coin experiment and tree diagrams -----------------
+    // Trees: their shape, the fan's root, and the routines' scratch.
+    float KOSUU = 0;             // columns; first-level nodes and labels to choose from
+    float EDA1 = 0, EDA2 = 0;    // children of every first- and second-level node
+    float BANME = 0;             // index in Y$() of a fan's root label
+    float EDA = 0;               // EDA2 as the caller passed it (0: two levels)
+    float C = 0, F = 0, M = 0;   // position under a parent; second-level label; label index
+    // The two-coin experiment.
+    float P1 = 0, P2 = 0;        // faces of coin 1 and 2: 1 heads, 2 tails
+    lesson::Text ZX1_s, ZX2_s;         // their face texts
+    float ZX1M = 0, ZX2M = 0;    // outline colours of the result coins
+    float ZX1N = 0, ZX2N = 0;    // fill colours of the result coins
+    float SSS = 0;               // pause of a timed result, in wait units
+    float IJ = 0;                // batch counter
+    float R1 = 0, R2 = 0;        // radii and lengths of the coin picture and the die
+    float C1 = 0, C2 = 0;        // the ratio a pip divides its diagonal in
 
 
     // --- choosing two of four, the two-dice table and the basic problems ----
