@@ -204,7 +204,9 @@ TEST(ExplainChapter, ScreensTakeTheirKeys) {
     const struct {
         void (*screen)(diceway::Program&);
         int keys;
-    } screens[] = {{diceway::ChangedConditionsScreen, 50},
+    } screens[] = {{diceway::TreeVersusTableScreen, 72},
+                   {diceway::MostLikelyExplanationScreen, 7},
+                   {diceway::ChangedConditionsScreen, 50},
                    {diceway::LotOrderQuestionScreen, 5},
                    {diceway::LotOrderAnswerScreen, 9}};
     for (const auto& s : screens) {
@@ -236,4 +238,59 @@ TEST(LotOrderAnswer, ThreeTreesOfTwentyOutcomes) {
     EXPECT_EQ(branches, 20);
     EXPECT_TRUE(DrawsText(f, "教", 3, 718, 30));
     EXPECT_EQ(f.p().YI1, 570);
+}
+
+TEST(TreeVersusTable, KindsTreeThenSpotFans) {
+    Fixture f(Keys(72));
+    diceway::Program& p = f.p();
+    p.EDA2 = 1;  // as chapter 3's lottery tree leaves it
+    std::vector<std::size_t> waitAt;
+    f.rt.onWait = [&](WaitKind) { waitAt.push_back(f.rt.Ops().size()); };
+    diceway::TreeVersusTableScreen(p);
+    ASSERT_EQ(waitAt.size(), 72u);
+    // At the tree's first wait only the headers stand under the heading.
+    std::string before;
+    for (std::size_t k = 0; k < waitAt[1]; ++k) {
+        const DrawOp& op = f.rt.Ops()[k];
+        if (op.kind == K::Text && op.points[0].y < 600 && op.points[0].y > 100) before += op.text.Utf8();
+    }
+    EXPECT_EQ(before, "AB");
+    // Two levels only (EDA2 set to 0): the 9 branches of the kinds. tree,
+    // the first from (474, 275) to (494, 225), colour 0 at width 5.
+    std::vector<DrawOp> branches;
+    for (const DrawOp& op : f.rt.Ops())
+        if (op.kind == K::Line && op.points[0].x >= 400 && op.points[0].x < 560) branches.push_back(op);
+    ASSERT_EQ(branches.size(), 9u);
+    EXPECT_EQ(branches[0].points[0].x, 474);
+    EXPECT_EQ(branches[0].points[0].y, 275);
+    EXPECT_EQ(branches[0].points[1].x, 494);
+    EXPECT_EQ(branches[0].points[1].y, 225);
+    EXPECT_EQ(branches[0].colour, 0);
+    EXPECT_EQ(branches[0].lineWidth, 5);
+    // The six fans: 36 branches; the last fan's rows from 365, 47 apart.
+    int fanBranches = 0;
+    for (const DrawOp& op : f.rt.Ops()) fanBranches += op.kind == K::Line && op.points[0].x >= 560;
+    EXPECT_EQ(fanBranches, 36);
+    EXPECT_EQ(p.Y_a(11), 365);
+    EXPECT_EQ(p.Y_a(16), 600);
+    EXPECT_EQ(p.NASI, 0);
+    EXPECT_EQ(p.HERU, 0);
+    EXPECT_EQ(p.X_sa(4), Text("4"));  // the corrected counts
+    EXPECT_EQ(p.X_sa(6), Text("12"));
+}
+
+TEST(MostLikelyExplanation, EverythingStandsBeforeTheFirstWait) {
+    Fixture f(Keys(7));
+    std::size_t firstWait = 0;
+    f.rt.onWait = [&](WaitKind) {
+        if (!firstWait) firstWait = f.rt.Ops().size();
+    };
+    diceway::MostLikelyExplanationScreen(f.p());
+    int fanBranches = 0;
+    for (std::size_t k = 0; k < firstWait; ++k) {
+        const DrawOp& op = f.rt.Ops()[k];
+        fanBranches += op.kind == K::Line && op.points[0].x >= 680;
+    }
+    EXPECT_EQ(fanBranches, 36);
+    EXPECT_EQ(f.p().X_a(0), 1000);
 }
