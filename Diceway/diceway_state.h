@@ -43,6 +43,7 @@ struct Program : lesson::Program {
     float LY = 0;                // parent row (1 or 2) of the branch being drawn
 
     // --- explaining a choice by probability ----------------------------------
+    float LY = 0;                // lot tree: the A row a branch hangs from
 
 
     // --- worked answers of the chapter problems ------------------------------
