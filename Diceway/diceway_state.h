@@ -47,6 +47,9 @@ struct Program : lesson::Program {
 
 
     // --- worked answers of the chapter problems ------------------------------
+    // chapter problems A: the pair and ball-order trees
+    float LY = 0;                // the first-column row a branch hangs from
+    float TL = 0;                // the row whose top starts a second-level branch
 
 };
 
