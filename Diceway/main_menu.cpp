@@ -1,6 +1,12 @@
 #include <array>
 
 #include "Diceway/ch1_experiments/experiments.h"
+#include "Diceway/ch2_counting/counting_chapter.h"
+#include "Diceway/ch3_tree_diagrams/tree_diagram_chapter.h"
+#include "Diceway/ch4_various_probability/various_probability.h"
+#include "Diceway/ch5_basic_problems/basic_problems.h"
+#include "Diceway/ch6_explain_by_probability/explain_by_probability.h"
+#include "Diceway/ch7_problems_a/problems_a.h"
 #include "Diceway/diceway.h"
 #include "lessonlib/shell/key_wait.h"
 #include "lessonlib/shell/number_entry.h"
@@ -41,7 +47,8 @@ constexpr std::array<MenuItem, 10> kItems = {{
 // to the menu.
 using ChapterEntry = void (*)(Program&);
 constexpr std::array<ChapterEntry, 9> kChapters = {{
-    ExperimentChapter, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    ExperimentChapter, CountingChapter, TreeDiagramChapter, VariousProbabilityChapter, BasicProblemsChapter,
+    ExplainByProbabilityChapter, ProbabilityProblemsA, nullptr,
     MainMenuItem9,
 }};
 

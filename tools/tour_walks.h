@@ -2,6 +2,7 @@
 // a program and end it. Each grows with the chapters.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace tour {
@@ -46,11 +47,22 @@ inline constexpr const char* kDicewayChapter1Walk =
     "2\r" "kkkkkkk"
     "3\r";
 
-// Diceway's items 2 to 9; each leads back to the main menu.
-inline constexpr const char* kDicewayOtherItemsWalk = "2\r" "3\r" "4\r" "5\r" "6\r" "7\r" "8\r" "9\r";
+// A chapter from the main menu: its number, then each sub-menu item with a
+// key for each of that screen's steps, then the item back to the menu.
+inline std::string ChapterWalk(int chapter, std::initializer_list<int> steps) {
+    std::string keys = std::to_string(chapter) + "\r";
+    int item = 1;
+    for (int n : steps) keys += std::to_string(item++) + "\r" + std::string(static_cast<std::size_t>(n), 'k');
+    return keys + std::to_string(item) + "\r";
+}
+
+// Diceway's items not built yet and the blank item 9 lead back to the menu.
+inline constexpr const char* kDicewayOtherItemsWalk = "8\r" "9\r";
 
 inline std::string DicewayWalk() {
-    return std::string(kDicewayChapter1Walk) + kDicewayOtherItemsWalk + "10\r";
+    return std::string(kDicewayChapter1Walk) + ChapterWalk(2, {9, 9, 5, 7}) + ChapterWalk(3, {31, 15, 30}) +
+           ChapterWalk(4, {44, 10, 9, 16, 9, 10}) + ChapterWalk(5, {3, 2, 5}) +
+           ChapterWalk(6, {3, 72, 7, 50, 5, 9}) + ChapterWalk(7, {3, 2, 2}) + kDicewayOtherItemsWalk + "10\r";
 }
 
 }  // namespace tour
