@@ -22,6 +22,13 @@ void SetInitialState(Program& p);
 // again after every chapter; returns only by ending the program.
 void ProbabilityMainMenu(Program& p);
 
+// Shows "番号を入力して下さい。" at (KAIX - 240, KAIY) in colour 0 and reads a
+// number: AINP$, AINP.
+void PromptMenuNumber(Program& p);
+
+// Item 9 of the main menu: nothing but the menu again.
+void MainMenuItem9(Program& p);
+
 // Erases Diceway's prompt band: from (KAIX - 240, KAIY - 8), 1056 x 50.
 void ClearPromptBand(Program& p);
 

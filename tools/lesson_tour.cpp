@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 
+#include "Diceway/diceway.h"
 #include "Tallyview/tallyview.h"
 #include "platform/headless_runtime.h"
 #include "platform/op_text.h"
@@ -33,6 +34,7 @@ struct ProgramEntry {
 const std::map<std::string, ProgramEntry>& Programs() {
     static const std::map<std::string, ProgramEntry> programs = {
         {"Tallyview", {tallyview::RunTallyview, tour::TallyviewWalk}},
+        {"Diceway", {diceway::RunDiceway, tour::DicewayWalk}},
     };
     return programs;
 }

@@ -2,6 +2,7 @@
 // a program and end it. Each grows with the chapters.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace tour {
@@ -36,6 +37,32 @@ inline constexpr const char* kTallyviewChapter6Walk =
 
 inline std::string TallyviewWalk() {
     return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + kTallyviewChapter6Walk + "7\r";
+}
+
+// Diceway chapter 1 from the main menu: the lottery (47 steps), the dice
+// experiment (7 steps), then back to the main menu.
+inline constexpr const char* kDicewayChapter1Walk =
+    "1\r"
+    "1\r" "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk"
+    "2\r" "kkkkkkk"
+    "3\r";
+
+// A chapter from the main menu: its number, then each sub-menu item with a
+// key for each of that screen's steps, then the item back to the menu.
+inline std::string ChapterWalk(int chapter, std::initializer_list<int> steps) {
+    std::string keys = std::to_string(chapter) + "\r";
+    int item = 1;
+    for (int n : steps) keys += std::to_string(item++) + "\r" + std::string(static_cast<std::size_t>(n), 'k');
+    return keys + std::to_string(item) + "\r";
+}
+
+// Diceway's items not built yet and the blank item 9 lead back to the menu.
+inline constexpr const char* kDicewayOtherItemsWalk = "8\r" "9\r";
+
+inline std::string DicewayWalk() {
+    return std::string(kDicewayChapter1Walk) + ChapterWalk(2, {9, 9, 5, 7}) + ChapterWalk(3, {31, 15, 30}) +
+           ChapterWalk(4, {44, 10, 9, 16, 9, 10}) + ChapterWalk(5, {3, 2, 5}) +
+           ChapterWalk(6, {3, 72, 7, 50, 5, 9}) + ChapterWalk(7, {3, 2, 2}) + kDicewayOtherItemsWalk + "10\r";
 }
 
 }  // namespace tour

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Starts the real Tallyview window, compares its main menu with the headless
-# tour's picture of the same screen, then types 7 and Enter as a person would
-# and expects the program to end within 10 seconds.
-#   window_walk.sh TALLYVIEW LESSON_TOUR OUTPUT_DIR
+# Starts a program's real window, compares its main menu with the headless
+# tour's picture of the same screen, then types the menu's exit number and
+# Enter as a person would and expects the program to end within 10 seconds.
+#   window_walk.sh PROGRAM EXECUTABLE LESSON_TOUR OUTPUT_DIR EXIT_NUMBER
 set -uo pipefail
-exe=$1 tour=$2 out=$3
+program=$1 exe=$2 tour=$3 out=$4 exit_number=$5
 if [ -z "${DISPLAY:-}" ]; then
   echo "no X display: skipped"
   exit 77
@@ -13,15 +13,15 @@ rm -rf "$out"
 mkdir -p "$out"
 
 # The headless picture of the main menu: the first wait is its number entry.
-"$tour" Tallyview --keys '' --png "$out/headless" > "$out/events.txt"
+"$tour" "$program" --keys '' --png "$out/headless" > "$out/events.txt"
 
 "$exe" &
 pid=$!
 trap 'kill $pid 2> /dev/null' EXIT
 
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tallyview$' | head -n 1)
+window=$(timeout 10 xdotool search --sync --onlyvisible --name "^$program\$" | head -n 1)
 if [ -z "$window" ]; then
-  echo "the Tallyview window did not appear" >&2
+  echo "the $program window did not appear" >&2
   exit 1
 fi
 
@@ -46,17 +46,17 @@ if ! [[ "$differing" =~ ^[0-9]+$ ]] || [ "$differing" -gt $((pixels / 200)) ]; t
 fi
 
 xdotool windowfocus --sync "$window"
-xdotool type --delay 50 "7"
+xdotool type --delay 50 "$exit_number"
 xdotool key Return
 for tenth in $(seq 1 100); do
   if ! kill -0 "$pid" 2> /dev/null; then
     wait "$pid"
     status=$?
     trap - EXIT
-    echo "Tallyview ended $((tenth * 100)) ms after Enter (exit $status)"
+    echo "$program ended $((tenth * 100)) ms after Enter (exit $status)"
     exit "$status"
   fi
   sleep 0.1
 done
-echo "Tallyview did not end within 10 seconds of 7 and Enter" >&2
+echo "$program did not end within 10 seconds of $exit_number and Enter" >&2
 exit 1
