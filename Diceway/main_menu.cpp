@@ -7,6 +7,7 @@
 #include "Diceway/ch5_basic_problems/basic_problems.h"
 #include "Diceway/ch6_explain_by_probability/explain_by_probability.h"
 #include "Diceway/ch7_problems_a/problems_a.h"
+#include "Diceway/ch8_problems_b/problems_b.h"
 #include "Diceway/diceway.h"
 #include "lessonlib/shell/key_wait.h"
 #include "lessonlib/shell/number_entry.h"
@@ -48,7 +49,7 @@ constexpr std::array<MenuItem, 10> kItems = {{
 using ChapterEntry = void (*)(Program&);
 constexpr std::array<ChapterEntry, 9> kChapters = {{
     ExperimentChapter, CountingChapter, TreeDiagramChapter, VariousProbabilityChapter, BasicProblemsChapter,
-    ExplainByProbabilityChapter, ProbabilityProblemsA, nullptr,
+    ExplainByProbabilityChapter, ProbabilityProblemsA, ProbabilityProblemsB,
     MainMenuItem9,
 }};
 

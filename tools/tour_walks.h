@@ -56,13 +56,13 @@ inline std::string ChapterWalk(int chapter, std::initializer_list<int> steps) {
     return keys + std::to_string(item) + "\r";
 }
 
-// Diceway's items not built yet and the blank item 9 lead back to the menu.
-inline constexpr const char* kDicewayOtherItemsWalk = "8\r" "9\r";
+// Diceway's blank item 9 leads back to the menu.
+inline constexpr const char* kDicewayOtherItemsWalk = "9\r";
 
 inline std::string DicewayWalk() {
     return std::string(kDicewayChapter1Walk) + ChapterWalk(2, {9, 9, 5, 7}) + ChapterWalk(3, {31, 15, 30}) +
            ChapterWalk(4, {44, 10, 9, 16, 9, 10}) + ChapterWalk(5, {3, 2, 5}) +
-           ChapterWalk(6, {3, 72, 7, 50, 5, 9}) + ChapterWalk(7, {3, 2, 2}) + kDicewayOtherItemsWalk + "10\r";
+           ChapterWalk(6, {3, 72, 7, 50, 5, 9}) + ChapterWalk(7, {3, 2, 2}) + ChapterWalk(8, {10, 7, 7, 5, 2, 5}) + kDicewayOtherItemsWalk + "10\r";
 }
 
 }  // namespace tour

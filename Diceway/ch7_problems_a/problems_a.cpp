@@ -1,5 +1,7 @@
 #include "Diceway/ch7_problems_a/problems_a.h"
 
+#include "Diceway/answer_frame.h"
+
 #include <vector>
 
 #include "lessonlib/shell/key_wait.h"
@@ -38,25 +40,6 @@ void ProbabilityProblemsA(Program& p) { ProbabilityProblemsAMenu(p); }
 void ProbabilityProblemsAMenu(Program& p) {
     static const std::vector<ItemScreen> items = {ProblemsA123Screen, ProblemsA4Screen, ProblemsA56Screen};
     lesson::RunSubMenu(p, "P174 章の問題A ①1,2,3　②4　③5,6　④終了", items, 10.0f);
-}
-
-void BeginAnswerScreen(Program& p, const Text& title) {
-    lesson::ClearPlane(p);
-    p.XI1 = 38;
-    p.YI1 = 30;
-    p.HABA = 342;
-    p.TATE = 48;
-    Cell(p, 38, 30, title, 3, 1, 13);
-    p.XI2 = 380;
-    p.YI1 = 30;
-}
-
-void ProblemNumberCell(Program& p, float x, float y, const Text& number) {
-    p.HABA = 44;
-    p.TATE = 44;
-    Cell(p, x, y, number, 13, 4, 3);
-    p.XI2 = p.X;
-    p.YI1 = p.Y;
 }
 
 void ProblemsA123Screen(Program& p) {

@@ -32,12 +32,4 @@ void DrawBoyGirlPairTree(Program& p);
 // third column's labels in X$(1..6) and CCC4 = 5.
 void DrawBallOrderTree(Program& p);
 
-// The answer screens' start: the whole screen cleared, the header cell
-// `title` (342 x 48) at (38, 30); XI1 = 38, XI2 = 380, YI1 = 30.
-void BeginAnswerScreen(Program& p, const lesson::Text& title);
-
-// A problem-number cell 44 x 44 at (x, y) with `number`; the text cursor
-// moves as after a text: XI2 its right edge, YI1 its top.
-void ProblemNumberCell(Program& p, float x, float y, const lesson::Text& number);
-
 }  // namespace diceway

@@ -58,8 +58,8 @@ TEST(DicewayMenu, NumbersThatAreNoChapterShowTheMenuAgain) {
     EXPECT_FALSE(Drew(w, "<めあて>"));
 }
 
-TEST(DicewayMenu, UnbuiltChaptersLeadBackToTheMenu) {
-    const auto w = RunWalk(diceway::RunDiceway, "8\r9\r10\r");
+TEST(DicewayMenu, BlankItemLeadsBackToTheMenu) {
+    const auto w = RunWalk(diceway::RunDiceway, "9\r9\r10\r");
     EXPECT_EQ(w.result.kind, RunResult::Kind::Ended);
     EXPECT_EQ(MenusDrawn(w), 3);
     EXPECT_EQ(w.keyWaits, 0);
