@@ -7,6 +7,7 @@
 #include "lessonlib/text/prompt_text.h"
 #include "Tallyview/ch1_problem_scene/problem_scene.h"
 #include "Tallyview/ch2_box_plots/box_plots.h"
+#include "Tallyview/ch3_histogram_comparison/histogram_comparison.h"
 #include "Tallyview/tallyview.h"
 
 namespace tallyview {
@@ -35,7 +36,7 @@ constexpr std::array<MenuItem, 7> kItems = {{
 // back to the menu.
 using ChapterEntry = void (*)(Program&);
 constexpr std::array<ChapterEntry, 6> kChapters = {{
-    ProblemSceneChapter, InterquartileBoxPlotChapter, nullptr, nullptr, nullptr, nullptr,
+    ProblemSceneChapter, InterquartileBoxPlotChapter, HistogramComparisonChapter, nullptr, nullptr, nullptr,
 }};
 
 void DrawMenu(Program& p) {

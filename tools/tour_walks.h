@@ -24,8 +24,16 @@ inline constexpr const char* kTallyviewChapter2Walk =
     "4\r" "kkkkkkkkkkkkkkkkkkkkkkkkkk"
     "5\r";
 
+// Tallyview chapter 3 from the main menu: histograms beside box plots (7
+// steps), the shapes of distributions (6 steps), then back to the main menu.
+inline constexpr const char* kTallyviewChapter3Walk =
+    "3\r"
+    "1\r" "kkkkkkk"
+    "2\r" "kkkkkk"
+    "3\r";
+
 inline std::string TallyviewWalk() {
-    return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + "7\r";
+    return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + kTallyviewChapter3Walk + "7\r";
 }
 
 }  // namespace tour
