@@ -8,6 +8,7 @@
 #include "Tallyview/ch1_problem_scene/problem_scene.h"
 #include "Tallyview/ch2_box_plots/box_plots.h"
 #include "Tallyview/ch3_histogram_comparison/histogram_comparison.h"
+#include "Tallyview/ch4_distribution_trends/distribution_trends.h"
 #include "Tallyview/tallyview.h"
 
 namespace tallyview {
@@ -36,7 +37,7 @@ constexpr std::array<MenuItem, 7> kItems = {{
 // back to the menu.
 using ChapterEntry = void (*)(Program&);
 constexpr std::array<ChapterEntry, 6> kChapters = {{
-    ProblemSceneChapter, InterquartileBoxPlotChapter, HistogramComparisonChapter, nullptr, nullptr, nullptr,
+    ProblemSceneChapter, InterquartileBoxPlotChapter, HistogramComparisonChapter, DistributionTrendChapter, nullptr, nullptr,
 }};
 
 void DrawMenu(Program& p) {

@@ -32,8 +32,22 @@ inline constexpr const char* kTallyviewChapter3Walk =
     "2\r" "kkkkkk"
     "3\r";
 
+// Tallyview chapter 4 from the main menu: the problem (4 steps), the four
+// products (19, 13, 13 and 13 steps), the judgement (5 steps), then back to
+// the main menu.
+inline constexpr const char* kTallyviewChapter4Walk =
+    "4\r"
+    "1\r" "kkkk"
+    "2\r" "kkkkkkkkkkkkkkkkkkk"
+    "3\r" "kkkkkkkkkkkkk"
+    "4\r" "kkkkkkkkkkkkk"
+    "5\r" "kkkkkkkkkkkkk"
+    "6\r" "kkkkk"
+    "7\r";
+
 inline std::string TallyviewWalk() {
-    return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + kTallyviewChapter3Walk + "7\r";
+    return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + kTallyviewChapter3Walk +
+           kTallyviewChapter4Walk + "7\r";
 }
 
 }  // namespace tour
