@@ -9,6 +9,7 @@
 #include "Tallyview/ch2_box_plots/box_plots.h"
 #include "Tallyview/ch3_histogram_comparison/histogram_comparison.h"
 #include "Tallyview/ch4_distribution_trends/distribution_trends.h"
+#include "Tallyview/ch5_problems_a/problems_a.h"
 #include "Tallyview/tallyview.h"
 
 namespace tallyview {
@@ -37,7 +38,7 @@ constexpr std::array<MenuItem, 7> kItems = {{
 // back to the menu.
 using ChapterEntry = void (*)(Program&);
 constexpr std::array<ChapterEntry, 6> kChapters = {{
-    ProblemSceneChapter, InterquartileBoxPlotChapter, HistogramComparisonChapter, DistributionTrendChapter, nullptr, nullptr,
+    ProblemSceneChapter, InterquartileBoxPlotChapter, HistogramComparisonChapter, DistributionTrendChapter, ChapterProblemsA, nullptr,
 }};
 
 void DrawMenu(Program& p) {

@@ -45,9 +45,19 @@ inline constexpr const char* kTallyviewChapter4Walk =
     "6\r" "kkkkk"
     "7\r";
 
+// Tallyview chapter 5 from the main menu: its three answers (15, 1 and 9
+// steps), then back to the main menu.
+inline constexpr const char* kTallyviewChapter5Walk =
+    "5\r"
+    "1\r" "kkkkkkkkkkkkkkk"
+    "2\r" "k"
+    "3\r" "kkkkkkkkk"
+    "4\r";
+
 inline std::string TallyviewWalk() {
     return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + kTallyviewChapter3Walk +
-           kTallyviewChapter4Walk + "7\r";
+           kTallyviewChapter4Walk +
+           kTallyviewChapter5Walk + "7\r";
 }
 
 }  // namespace tour
