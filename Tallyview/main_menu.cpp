@@ -7,6 +7,9 @@
 #include "lessonlib/text/prompt_text.h"
 #include "Tallyview/ch1_problem_scene/problem_scene.h"
 #include "Tallyview/ch2_box_plots/box_plots.h"
+#include "Tallyview/ch3_histogram_comparison/histogram_comparison.h"
+#include "Tallyview/ch4_distribution_trends/distribution_trends.h"
+#include "Tallyview/ch5_problems_a/problems_a.h"
 #include "Tallyview/ch6_problems_b/problems_b.h"
 #include "Tallyview/tallyview.h"
 
@@ -36,7 +39,8 @@ constexpr std::array<MenuItem, 7> kItems = {{
 // back to the menu.
 using ChapterEntry = void (*)(Program&);
 constexpr std::array<ChapterEntry, 6> kChapters = {{
-    ProblemSceneChapter, InterquartileBoxPlotChapter, nullptr, nullptr, nullptr, ChapterProblemsB,
+    ProblemSceneChapter, InterquartileBoxPlotChapter, HistogramComparisonChapter, DistributionTrendChapter,
+    ChapterProblemsA, ChapterProblemsB,
 }};
 
 void DrawMenu(Program& p) {

@@ -25,6 +25,36 @@ inline constexpr const char* kTallyviewChapter2Walk =
     "4\r" "kkkkkkkkkkkkkkkkkkkkkkkkkk"
     "5\r";
 
+// Tallyview chapter 3 from the main menu: histograms beside box plots (7
+// steps), the shapes of distributions (6 steps), then back to the main menu.
+inline constexpr const char* kTallyviewChapter3Walk =
+    "3\r"
+    "1\r" "kkkkkkk"
+    "2\r" "kkkkkk"
+    "3\r";
+
+// Tallyview chapter 4 from the main menu: the problem (4 steps), the four
+// products (19, 13, 13 and 13 steps), the judgement (5 steps), then back to
+// the main menu.
+inline constexpr const char* kTallyviewChapter4Walk =
+    "4\r"
+    "1\r" "kkkk"
+    "2\r" "kkkkkkkkkkkkkkkkkkk"
+    "3\r" "kkkkkkkkkkkkk"
+    "4\r" "kkkkkkkkkkkkk"
+    "5\r" "kkkkkkkkkkkkk"
+    "6\r" "kkkkk"
+    "7\r";
+
+// Tallyview chapter 5 from the main menu: its three answers (15, 1 and 9
+// steps), then back to the main menu.
+inline constexpr const char* kTallyviewChapter5Walk =
+    "5\r"
+    "1\r" "kkkkkkkkkkkkkkk"
+    "2\r" "k"
+    "3\r" "kkkkkkkkk"
+    "4\r";
+
 // Tallyview chapter 6 from the main menu: the problem (no key), the box plots
 // (7 steps), the line graphs (1), the revision (2), then back to the menu.
 inline constexpr const char* kTallyviewChapter6Walk =
@@ -36,7 +66,8 @@ inline constexpr const char* kTallyviewChapter6Walk =
     "5\r";
 
 inline std::string TallyviewWalk() {
-    return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + kTallyviewChapter6Walk + "7\r";
+    return std::string(kTallyviewChapter1Walk) + kTallyviewChapter2Walk + kTallyviewChapter3Walk +
+           kTallyviewChapter4Walk + kTallyviewChapter5Walk + kTallyviewChapter6Walk + "7\r";
 }
 
 // Diceway chapter 1 from the main menu: the lottery (47 steps), the dice
@@ -62,7 +93,8 @@ inline constexpr const char* kDicewayOtherItemsWalk = "9\r";
 inline std::string DicewayWalk() {
     return std::string(kDicewayChapter1Walk) + ChapterWalk(2, {9, 9, 5, 7}) + ChapterWalk(3, {31, 15, 30}) +
            ChapterWalk(4, {44, 10, 9, 16, 9, 10}) + ChapterWalk(5, {3, 2, 5}) +
-           ChapterWalk(6, {3, 72, 7, 50, 5, 9}) + ChapterWalk(7, {3, 2, 2}) + ChapterWalk(8, {10, 7, 7, 5, 2, 5}) + kDicewayOtherItemsWalk + "10\r";
+           ChapterWalk(6, {3, 72, 7, 50, 5, 9}) + ChapterWalk(7, {3, 2, 2}) +
+           ChapterWalk(8, {10, 7, 7, 5, 2, 5}) + kDicewayOtherItemsWalk + "10\r";
 }
 
 }  // namespace tour

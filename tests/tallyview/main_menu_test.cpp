@@ -71,11 +71,15 @@ TEST(MainMenu, DispatchUsesTheTestedValue) {
     EXPECT_EQ(w.result.kind, RunResult::Kind::Ended);
     EXPECT_TRUE(Drew(w, "<めあて>"));
     EXPECT_EQ(w.numberWaits, 3);
-    // "12/2" is 6, so chapter 6, never chapter 1; "6/2" is 3, never chapter 6.
-    for (const char* keys : {"12/2\r7\r", "6/2\r7\r", "-6/-1\r7\r"}) {
+    // "12/2" is 6, so chapter 6, never chapter 1 or 3; "6/2" is 3, chapter
+    // 3 with its own aim, never chapter 6.
+    for (const char* keys : {"12/2\r7\r", "-6/-1\r7\r"}) {
         w = RunWalk(tallyview::RunTallyview, keys);
         EXPECT_FALSE(Drew(w, "<めあて>")) << keys;
     }
+    w = RunWalk(tallyview::RunTallyview, "6/2\r3\r7\r");
+    EXPECT_EQ(w.result.kind, RunResult::Kind::Ended);
+    EXPECT_TRUE(Drew(w, "ヒストグラムと箱ひげ図を対応させて考えよう。"));
     w = RunWalk(tallyview::RunTallyview, "1.4\r3\r7\r");  // made whole: chapter 1
     EXPECT_TRUE(Drew(w, "スナック菓子の販売数の傾向を調べよう。"));
 }
