@@ -40,9 +40,12 @@ float Measure(Program& p, const Text& text) {
 std::string Bars(const platform::HeadlessRuntime& rt) {
     std::string out;
     for (const DrawOp& op : testing_support::VisibleOps(rt))
-        if (op.kind == DrawOp::Kind::Line && op.lineWidth == 4)
-            out += (out.empty() ? "" : " ") + platform::FormatNumber(op.points[0].x) + "-" +
-                   platform::FormatNumber(op.points[1].x);
+        if (op.kind == DrawOp::Kind::Line && op.lineWidth == 4) {
+            if (!out.empty()) out += ' ';
+            out += platform::FormatNumber(op.points[0].x);
+            out += '-';
+            out += platform::FormatNumber(op.points[1].x);
+        }
     return out;
 }
 
