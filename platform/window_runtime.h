@@ -73,6 +73,9 @@ private:
     // raises WindowClosed once the window has been closed.
     void Pump(int waitMs);
     void Handle(const SDL_Event& event);
+    // Queues the key pressed last as a key without a character when no
+    // text input followed it.
+    void EndKeyAwaitingText();
     // Uploads and presents the pixels that changed since the last frame.
     void PresentIfChanged();
     // Matches the picture to the window's pixel size.
@@ -89,6 +92,7 @@ private:
     bool exposed_ = false;             // the screen must be presented again
     bool closed_ = false;
     std::deque<char32_t> keys_;
+    bool keyAwaitingText_ = false;  // a key is down whose text may follow
     // The operations since the last one that covered the whole plane.
     std::vector<lesson::DrawOp> log_;
     std::chrono::steady_clock::time_point nextService_;
