@@ -44,8 +44,11 @@ public:
     WindowRuntime(const WindowRuntime&) = delete;
     WindowRuntime& operator=(const WindowRuntime&) = delete;
 
-    // Called after every frame presented (for measurements).
+    // Called after every frame presented, and when the program begins to
+    // wait for a key or a number (for measurements).
     std::function<void()> onPresent;
+    std::function<void(lesson::WaitKind)> onWait;
+    std::function<void()> onWaitEnds;
 
     // The size of the picture in device pixels.
     int PixelWidth() const { return canvas_->Width(); }
@@ -66,6 +69,12 @@ protected:
     void OnPause(double seconds) override;
     lesson::Text OnClockText() override;
     [[noreturn]] void OnIdleUntilClosed() override;
+    void OnWaitBegins(lesson::WaitKind kind) override {
+        if (onWait) onWait(kind);
+    }
+    void OnWaitEnds() override {
+        if (onWaitEnds) onWaitEnds();
+    }
     void Service() override;
 
 private:
