@@ -4,9 +4,10 @@
 //   lesson-tour PROGRAM [--keys KEYS | --keys-file FILE] [--clock HH:MM:SS] [--png DIR] [--ops FILE]
 //   lesson-tour PROGRAM --random N [--seed S]
 //
-// KEYS are typed in order; \r is Enter, \b Backspace, \f form feed and \\ a
-// backslash. Without --keys the program's built-in walk is typed, which
-// reaches every screen and ends the program. One line per event goes to
+// KEYS are typed in order; \r is Enter, \b Backspace, \f form feed, \0 a key
+// without a character (Page Down, F5, ...) and \\ a backslash. Without
+// --keys the program's built-in walk is typed, which reaches every screen
+// and ends the program. One line per event goes to
 // standard output: "N key", "N number", "N end", "N error STATEMENT,CODE",
 // "N keys-out". --keys-file reads the keys, escapes and all, from a file.
 // Exit status: 0 after end or keys-out, 1 after an error, 2 on bad usage.
