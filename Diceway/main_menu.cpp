@@ -14,6 +14,7 @@
 #include "lessonlib/shell/numbers.h"
 #include "lessonlib/shell/prompts.h"
 #include "lessonlib/text/formula.h"
+#include "lessonlib/text/menu_heading.h"
 #include "lessonlib/text/prompt_text.h"
 #include "lessonlib/text/screen_text.h"
 
@@ -59,11 +60,7 @@ void DrawMenu(Program& p) {
     lesson::ClearWorkArea(p);
     lesson::ClearPlane(p);
     p.rt.FilledBox(22, 10, 22 + 1320, 10 + 600, 15, 10);
-    p.CCC1 = 15;
-    p.X = 264;
-    p.Y = 30;
-    p.AA_s = Text("＜") + p.TITLE_s + Text("　メニュー＞");
-    lesson::DrawFormula(p);
+    lesson::DrawMenuHeading(p);
     for (const MenuItem& item : kItems) {
         p.CCC1 = item.colour;
         p.X = item.x;

@@ -4,6 +4,7 @@
 #include "lessonlib/shell/numbers.h"
 #include "lessonlib/shell/prompts.h"
 #include "lessonlib/text/formula.h"
+#include "lessonlib/text/menu_heading.h"
 #include "lessonlib/text/prompt_text.h"
 #include "Tallyview/ch1_problem_scene/problem_scene.h"
 #include "Tallyview/ch2_box_plots/box_plots.h"
@@ -47,11 +48,7 @@ void DrawMenu(Program& p) {
     lesson::ClearWorkArea(p);
     p.rt.FilledBox(0, 0, 1760, 1800, 15, 15);
     p.rt.FilledBox(22, 10, 1342, 610, 15, 10);
-    p.CCC1 = 15;
-    p.X = 264;
-    p.Y = 30;
-    p.AA_s = Text("＜") + p.TITLE_s + Text("　メニュー＞");
-    lesson::DrawFormula(p);
+    lesson::DrawMenuHeading(p);
     for (const MenuItem& item : kItems) {
         p.CCC1 = item.colour;
         p.X = 44;

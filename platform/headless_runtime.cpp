@@ -13,6 +13,11 @@ HeadlessRuntime::~HeadlessRuntime() = default;
 void HeadlessRuntime::TypeKeys(const lesson::Text& keys) { keys_ += keys.Chars(); }
 
 void HeadlessRuntime::Render(const lesson::DrawOp& op) {
+    ++drawsSinceWait_;
+    if (drawLimit_ > 0 && drawsSinceWait_ > drawLimit_) {
+        drawLimitReached_ = true;
+        throw lesson::WindowClosed{};
+    }
     if (keepOps_) ops_.push_back(op);
     if (canvas_) canvas_->Draw(op);
 }
@@ -31,6 +36,7 @@ void HeadlessRuntime::OnIdleUntilClosed() { throw lesson::WindowClosed{}; }
 void HeadlessRuntime::OnWaitBegins(lesson::WaitKind kind) {
     ++waitDepth_;
     if (onWait) onWait(kind);
+    drawsSinceWait_ = 0;
 }
 
 void HeadlessRuntime::OnWaitEnds() {

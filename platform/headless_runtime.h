@@ -38,6 +38,13 @@ public:
     std::function<void(lesson::WaitKind)> onWait;
     std::function<void()> onKeysOut;
 
+    // Drawing operations since the program last began to wait; past
+    // `limit` of them the run ends as if the window had been closed and
+    // DrawLimitReached() tells so (0: no limit).
+    std::size_t DrawsSinceWait() const { return drawsSinceWait_; }
+    void SetDrawLimit(std::size_t limit) { drawLimit_ = limit; }
+    bool DrawLimitReached() const { return drawLimitReached_; }
+
     bool WindowSetUp() const { return windowSetUp_; }
     double PausedSeconds() const { return pausedSeconds_; }
     int Waiting() const { return waitDepth_; }
@@ -67,6 +74,9 @@ private:
     bool windowSetUp_ = false;
     double pausedSeconds_ = 0;
     int waitDepth_ = 0;
+    std::size_t drawsSinceWait_ = 0;
+    std::size_t drawLimit_ = 0;
+    bool drawLimitReached_ = false;
     std::unique_ptr<Canvas> canvas_;
 };
 

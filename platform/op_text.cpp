@@ -1,6 +1,7 @@
 #include "platform/op_text.h"
 
 #include <charconv>
+#include <string_view>
 
 namespace platform {
 
@@ -12,61 +13,91 @@ std::string FormatNumber(float v) {
 
 namespace {
 
-void AddPoints(std::string& out, const lesson::DrawOp& op, bool withCount) {
-    if (withCount) out += " " + std::to_string(op.points.size());
-    for (const lesson::Point& p : op.points) out += " " + FormatNumber(p.x) + " " + FormatNumber(p.y);
+// The line is built by appending blank-separated fields to one string.
+void Field(std::string& out, std::string_view field) {
+    out += ' ';
+    out += field;
 }
 
-std::string Quoted(const lesson::Text& t) {
-    std::string out = "\"";
+void Field(std::string& out, int value) { Field(out, std::to_string(value)); }
+void Field(std::string& out, float value) { Field(out, FormatNumber(value)); }
+void Flag(std::string& out, bool value) { Field(out, value ? "1" : "0"); }
+
+void AddPoints(std::string& out, const lesson::DrawOp& op, bool withCount) {
+    if (withCount) Field(out, std::to_string(op.points.size()));
+    for (const lesson::Point& p : op.points) {
+        Field(out, p.x);
+        Field(out, p.y);
+    }
+}
+
+void AddQuoted(std::string& out, const lesson::Text& t) {
+    out += " \"";
     for (char c : t.Utf8()) {
         if (c == '"' || c == '\\') out += '\\';
         out += c;
     }
-    return out + "\"";
+    out += '"';
 }
 
 }  // namespace
 
 std::string FormatOp(const lesson::DrawOp& op) {
     using K = lesson::DrawOp::Kind;
-    const std::string w = " " + std::to_string(op.lineWidth);
     std::string out;
     switch (op.kind) {
         case K::Clear:
-            return "clear";
+            out = "clear";
+            return out;
         case K::Line:
-            out = "line";
-            AddPoints(out, op, false);
-            return out + " " + std::to_string(op.colour) + w;
         case K::Box:
-            out = "box";
+            out = op.kind == K::Line ? "line" : "box";
             AddPoints(out, op, false);
-            return out + " " + std::to_string(op.colour) + w;
+            Field(out, op.colour);
+            break;
         case K::FilledBox:
             out = "fbox";
             AddPoints(out, op, false);
-            return out + " " + std::to_string(op.colour) + " " + std::to_string(op.fill) + w;
+            Field(out, op.colour);
+            Field(out, op.fill);
+            break;
         case K::Circle:
             out = "circle";
             AddPoints(out, op, false);
-            return out + " " + FormatNumber(op.radius) + " " + std::to_string(op.colour) + " " +
-                   FormatNumber(op.aspect) + " " + FormatNumber(op.start) + " " +
-                   FormatNumber(op.end) + " " + (op.sector ? "1" : "0") + " " +
-                   (op.filled ? "1" : "0") + " " + std::to_string(op.fill) + w;
+            Field(out, op.radius);
+            Field(out, op.colour);
+            Field(out, op.aspect);
+            Field(out, op.start);
+            Field(out, op.end);
+            Flag(out, op.sector);
+            Flag(out, op.filled);
+            Field(out, op.fill);
+            break;
         case K::Polyline:
-            out = "polyline " + std::to_string(op.colour) + w;
+            out = "polyline";
+            Field(out, op.colour);
+            Field(out, op.lineWidth);
             AddPoints(out, op, true);
             return out;
         case K::Polygon:
-            out = "polygon " + std::to_string(op.colour) + " " + std::to_string(op.fill) + w;
+            out = "polygon";
+            Field(out, op.colour);
+            Field(out, op.fill);
+            Field(out, op.lineWidth);
             AddPoints(out, op, true);
             return out;
         case K::Text:
-            return "text " + FormatNumber(op.points[0].x) + " " + FormatNumber(op.points[0].y) + " " +
-                   std::to_string(op.hscale) + " " + std::to_string(op.vscale) + " " +
-                   std::to_string(op.colour) + " " + Quoted(op.text);
+            out = "text";
+            Field(out, op.points[0].x);
+            Field(out, op.points[0].y);
+            Field(out, op.hscale);
+            Field(out, op.vscale);
+            Field(out, op.colour);
+            AddQuoted(out, op.text);
+            return out;
     }
+    // Lines, boxes and circles end with the line width.
+    Field(out, op.lineWidth);
     return out;
 }
 

@@ -50,6 +50,24 @@ char32_t KeyCode(SDL_Keycode key) {
     }
 }
 
+bool IsModifier(SDL_Keycode key) {
+    switch (key) {
+        case SDLK_LSHIFT:
+        case SDLK_RSHIFT:
+        case SDLK_LCTRL:
+        case SDLK_RCTRL:
+        case SDLK_LALT:
+        case SDLK_RALT:
+        case SDLK_LGUI:
+        case SDLK_RGUI:
+        case SDLK_MODE:
+        case SDLK_CAPSLOCK:
+        case SDLK_NUMLOCKCLEAR:
+        case SDLK_SCROLLLOCK: return true;
+        default: return false;
+    }
+}
+
 bool UsesFill(const DrawOp& op) {
     return op.kind == DrawOp::Kind::FilledBox || op.kind == DrawOp::Kind::Polygon ||
            (op.kind == DrawOp::Kind::Circle && op.filled);
@@ -189,15 +207,28 @@ void WindowRuntime::Handle(const SDL_Event& event) {
             }
             break;
         case SDL_TEXTINPUT: {
+            keyAwaitingText_ = false;
             const lesson::Text typed(event.text.text);
             keys_.insert(keys_.end(), typed.Chars().begin(), typed.Chars().end());
             break;
         }
         case SDL_KEYDOWN:
-            if (const char32_t code = KeyCode(event.key.keysym.sym)) keys_.push_back(code);
+            EndKeyAwaitingText();
+            if (const char32_t code = KeyCode(event.key.keysym.sym)) {
+                keys_.push_back(code);
+            } else if (!IsModifier(event.key.keysym.sym)) {
+                // A key with a character sends it as text input right after
+                // this event; any other key is a key without a character.
+                keyAwaitingText_ = true;
+            }
             break;
         default: break;
     }
+}
+
+void WindowRuntime::EndKeyAwaitingText() {
+    if (keyAwaitingText_) keys_.push_back(lesson::kKeyWithoutCharacter);
+    keyAwaitingText_ = false;
 }
 
 void WindowRuntime::Pump(int waitMs) {
@@ -206,6 +237,8 @@ void WindowRuntime::Pump(int waitMs) {
         Handle(event);
         while (SDL_PollEvent(&event)) Handle(event);
     }
+    // A key's text input arrives in the same batch of events as the key.
+    EndKeyAwaitingText();
     if (closed_) throw lesson::WindowClosed{};
 }
 

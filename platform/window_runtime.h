@@ -44,8 +44,11 @@ public:
     WindowRuntime(const WindowRuntime&) = delete;
     WindowRuntime& operator=(const WindowRuntime&) = delete;
 
-    // Called after every frame presented (for measurements).
+    // Called after every frame presented, and when the program begins to
+    // wait for a key or a number (for measurements).
     std::function<void()> onPresent;
+    std::function<void(lesson::WaitKind)> onWait;
+    std::function<void()> onWaitEnds;
 
     // The size of the picture in device pixels.
     int PixelWidth() const { return canvas_->Width(); }
@@ -66,6 +69,12 @@ protected:
     void OnPause(double seconds) override;
     lesson::Text OnClockText() override;
     [[noreturn]] void OnIdleUntilClosed() override;
+    void OnWaitBegins(lesson::WaitKind kind) override {
+        if (onWait) onWait(kind);
+    }
+    void OnWaitEnds() override {
+        if (onWaitEnds) onWaitEnds();
+    }
     void Service() override;
 
 private:
@@ -73,6 +82,9 @@ private:
     // raises WindowClosed once the window has been closed.
     void Pump(int waitMs);
     void Handle(const SDL_Event& event);
+    // Queues the key pressed last as a key without a character when no
+    // text input followed it.
+    void EndKeyAwaitingText();
     // Uploads and presents the pixels that changed since the last frame.
     void PresentIfChanged();
     // Matches the picture to the window's pixel size.
@@ -89,6 +101,7 @@ private:
     bool exposed_ = false;             // the screen must be presented again
     bool closed_ = false;
     std::deque<char32_t> keys_;
+    bool keyAwaitingText_ = false;  // a key is down whose text may follow
     // The operations since the last one that covered the whole plane.
     std::vector<lesson::DrawOp> log_;
     std::chrono::steady_clock::time_point nextService_;

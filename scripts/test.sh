@@ -7,16 +7,17 @@ cd "$(dirname "$0")/.."
 scripts/install-packages.sh test
 jobs=$(nproc)
 
+# Builds DIR as build type TYPE with warnings as errors, then runs its tests.
 run_suite() {
-  local dir=$1; shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+  local dir=$1 type=$2; shift 2
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE="$type" -DLESSON_WERROR=ON "$@" > /dev/null
   cmake --build "$dir" -j"$jobs"
   xvfb-run -a -s "-screen 0 1440x720x24 -nolisten tcp" \
     ctest --test-dir "$dir" --output-on-failure -j"$jobs"
 }
 
-echo "== build and test"
-run_suite build
+echo "== build and test (Release, the build users get)"
+run_suite build Release
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0
@@ -24,5 +25,5 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The window draws without OpenGL here: the GL driver keeps memory that the
 # leak checker cannot name, since the driver is unloaded before it reports.
 export SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0
-run_suite build-sanitize -DLESSON_SANITIZE=ON
+run_suite build-sanitize RelWithDebInfo -DLESSON_SANITIZE=ON
 echo "== all tests passed"

@@ -1,32 +1,53 @@
-// window-bench: measures the window runtime on the current display.
+// window-bench: measures a lesson program in the real window.
 //
-//   window-bench [SECONDS]
+//   window-bench PROGRAM [--walks N] [--pace MS] [--idle SECONDS]
 //
-// Prints, one per line:
-//   - the time from the start of the process to the first frame on the
-//     screen (the window opened), and to the first drawn screen after a
-//     real program start-up;
-//   - the processor time the process uses while a program waits for a key,
-//     polling like the key wait, and polling like the number entry (which
-//     draws and erases its cursor dot on every poll), over SECONDS (5);
-//   - the time from a key press to the frame that shows its answer.
+// Starts PROGRAM in the window and types its built-in walk (the one the
+// screenshot tour types) as key events, MS (150) after each step's frame,
+// N (10) times, the program starting again after each walk ends. Prints:
+//   - start-up: process start to the first presented frame of the menu;
+//   - every step, from the key to the first frame presented after the
+//     program waits again: median, 99th percentile, maximum, and the
+//     slowest step by its place in the walk;
+//   - processor time while the program waits at an any-key wait and at
+//     the number entry, over SECONDS (5) each, on the first walk;
+//   - resident memory after one walk and after N.
+// Nothing is asserted: the figures are for the closing notes.
 #include <SDL.h>
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <map>
+#include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
+#include "Diceway/diceway.h"
 #include "Tallyview/tallyview.h"
 #include "platform/window_runtime.h"
+#include "tools/tour_walks.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+struct ProgramEntry {
+    lesson::RunResult (*run)(lesson::Runtime&);
+    std::string (*walk)();
+};
+
+// One line per program.
+const std::map<std::string, ProgramEntry> kPrograms = {
+    {"Tallyview", {tallyview::RunTallyview, tour::TallyviewWalk}},
+    {"Diceway", {diceway::RunDiceway, tour::DicewayWalk}},
+};
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
@@ -37,98 +58,179 @@ double CpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// A screen like the main menu's: panel, title, numbered items, prompt.
-void DrawMenuScreen(lesson::Runtime& rt) {
-    rt.ClearWindow();
-    rt.FilledBox(22, 10, 1342, 610, 15, 10);
-    rt.SetFontName("ゴシック");
-    rt.SetFontSize(16);
-    rt.SetFontBold(true);
-    rt.DrawText(200, 40, 2, 3, 15, "＜Tallyview　メニュー＞");
-    for (int i = 0; i < 6; ++i)
-        rt.DrawText(200, 140 + 70 * i, 2, 3, 13, "１．代表値と散らばり　箱ひげ図");
-    rt.SetFontBold(false);
-    rt.DrawText(416, 648, 1, 1, 0, "番号を入力して下さい。");
-}
-
-// Processor time used per second of wall time while `poll` runs.
-template <typename Poll>
-double CpuShare(double seconds, Poll poll) {
-    const double cpu = CpuSeconds();
-    const auto start = Clock::now();
-    while (Ms(Clock::now() - start) < seconds * 1000) poll();
-    return (CpuSeconds() - cpu) / (Ms(Clock::now() - start) / 1000);
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+    return -1;
 }
 
 void PushKey(char c) {
     SDL_Event event{};
-    event.type = SDL_TEXTINPUT;
-    event.text.text[0] = c;
+    if (c == '\r') {
+        event.type = SDL_KEYDOWN;
+        event.key.state = SDL_PRESSED;
+        event.key.keysym.sym = SDLK_RETURN;
+    } else {
+        event.type = SDL_TEXTINPUT;
+        event.text.text[0] = c;
+    }
     SDL_PushEvent(&event);
 }
+
+// The place of each key in the walk: the numbers chosen so far on the
+// current menu path and the count of keys since, e.g. "2.3 key 12".
+std::vector<std::string> StepNames(const std::string& walk) {
+    std::vector<std::string> names;
+    std::string number, last, path;
+    int sinceChoice = 0;
+    for (char c : walk) {
+        names.push_back((path.empty() ? std::string("menu") : path) + " key " + std::to_string(++sinceChoice));
+        if (c >= '0' && c <= '9') {
+            number += c;
+        } else if (c == '\r' && !number.empty()) {
+            path = last.empty() ? number : last + "." + number;
+            last = number;
+            number.clear();
+            sinceChoice = 0;
+        }
+    }
+    return names;
+}
+
+// What the main thread tells the typist.
+struct Shared {
+    std::mutex m;
+    std::condition_variable cv;
+    bool waiting = false;             // the program waits and has presented since
+    lesson::WaitKind kind{};
+    Clock::time_point keyAt{};        // when the step's key was pushed
+    Clock::time_point presentedAt{};  // the step's first frame after the wait began
+    bool stepOpen = true;             // a key is out, its frame not yet presented
+    bool done = false;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 5;
     const auto processStart = Clock::now();
+    if (argc < 2 || !kPrograms.count(argv[1])) {
+        std::fprintf(stderr, "usage: window-bench PROGRAM [--walks N] [--pace MS] [--idle SECONDS]\nprograms:");
+        for (const auto& [name, entry] : kPrograms) std::fprintf(stderr, " %s", name.c_str());
+        std::fprintf(stderr, "\n");
+        return 2;
+    }
+    const std::string name = argv[1];
+    const ProgramEntry& program = kPrograms.at(name);
+    int walks = 10, paceMs = 150;
+    double idleSeconds = 5;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--walks") walks = std::max(1, std::atoi(argv[i + 1]));
+        else if (option == "--pace") paceMs = std::max(0, std::atoi(argv[i + 1]));
+        else if (option == "--idle") idleSeconds = std::atof(argv[i + 1]);
+    }
+    const std::string walk = program.walk();
+    const std::vector<std::string> names = StepNames(walk);
+
     try {
-        platform::WindowRuntime rt("window-bench");
-        std::printf("window open, first frame presented: %.0f ms\n", Ms(Clock::now() - processStart));
+        platform::WindowRuntime rt(name);
+        SDL_RendererInfo info{};
+        SDL_GetRendererInfo(SDL_GetRenderer(rt.Window()), &info);
+        std::printf("%s in a %dx%d window, renderer %s\n", name.c_str(), rt.PixelWidth(), rt.PixelHeight(),
+                    info.name);
 
-        Clock::time_point firstDrawn{};
+        Shared s;
+        bool inWait = false;
+        rt.onWait = [&](lesson::WaitKind kind) {
+            inWait = true;
+            std::lock_guard lock(s.m);
+            s.kind = kind;
+        };
+        rt.onWaitEnds = [&] { inWait = false; };
+        // A step ends with the first frame presented while the program waits
+        // again after its key (a digit's echo in the number entry, too).
         rt.onPresent = [&] {
-            if (firstDrawn == Clock::time_point{}) firstDrawn = Clock::now();
+            if (!inWait) return;
+            std::lock_guard lock(s.m);
+            if (!s.stepOpen) return;
+            s.stepOpen = false;
+            s.presentedAt = Clock::now();
+            s.waiting = true;
+            s.cv.notify_all();
         };
-        tallyview::RunTallyview(rt);  // the real start-up; its menu is still to come
-        DrawMenuScreen(rt);
-        rt.PollKey();
-        std::printf("start-up to the first drawn screen presented: %.0f ms\n",
-                    Ms(firstDrawn - processStart));
 
-        rt.FilledBox(96, 657, 400, 693, 13, 4);
-        rt.DrawText(128, 666, 1, 1, 9, "何かキーを押して下さい。");
-        std::printf("processor time while polling like the key wait: %.2f %%\n",
-                    100 * CpuShare(seconds, [&] { rt.PollKey(); }));
-        const auto entryPoll = [&] {
-            rt.Circle({1064, 656, 4, 5});
-            const lesson::Text key = rt.PollKey();
-            rt.Circle({1064, 656, 4, 15});
-            return key;
-        };
-        std::printf("processor time while polling like the number entry: %.2f %%\n",
-                    100 * CpuShare(seconds, entryPoll));
-
-        // Key presses from another thread at uneven moments; each is echoed
-        // in the answer field, and the frame that shows it is timed.
-        constexpr int kPresses = 40;
-        std::atomic<Clock::rep> pushedAt{0};
-        std::vector<double> latencies;
-        Clock::time_point presented{};
-        rt.onPresent = [&] { presented = Clock::now(); };
+        std::vector<double> steps;
+        std::vector<std::string> stepNames;
+        double startUpMs = 0, keyWaitCpu = -1, entryCpu = -1;
+        long rssOne = 0;
         std::thread typist([&] {
-            for (int i = 0; i < kPresses; ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(40 + (i * 7) % 23));
-                pushedAt = Clock::now().time_since_epoch().count();
-                PushKey(char('0' + i % 10));
+            std::unique_lock lock(s.m);
+            auto awaitWait = [&] {
+                // A step whose screen does not change presents nothing new:
+                // it is counted from its key to two seconds at most.
+                if (!s.cv.wait_for(lock, std::chrono::seconds(2), [&] { return s.waiting || s.done; }))
+                    s.presentedAt = Clock::now();
+                s.waiting = false;
+            };
+            auto measureIdle = [&] {
+                lock.unlock();
+                const double cpu = CpuSeconds();
+                const auto start = Clock::now();
+                std::this_thread::sleep_for(std::chrono::duration<double>(idleSeconds));
+                const double share = (CpuSeconds() - cpu) / (Ms(Clock::now() - start) / 1000);
+                lock.lock();
+                return 100 * share;
+            };
+            for (int w = 0; w < walks && !s.done; ++w) {
+                awaitWait();  // the menu after start-up
+                if (w == 0) startUpMs = Ms(s.presentedAt - processStart);
+                for (std::size_t k = 0; k < walk.size() && !s.done; ++k) {
+                    if (w == 0 && entryCpu < 0 && s.kind == lesson::WaitKind::Number) entryCpu = measureIdle();
+                    if (w == 0 && keyWaitCpu < 0 && s.kind == lesson::WaitKind::AnyKey) keyWaitCpu = measureIdle();
+                    lock.unlock();
+                    std::this_thread::sleep_for(std::chrono::milliseconds(paceMs));
+                    lock.lock();
+                    s.keyAt = Clock::now();
+                    s.stepOpen = true;
+                    PushKey(walk[k]);
+                    if (k + 1 == walk.size()) {  // the last key ends the program
+                        s.stepOpen = true;            // the next start's menu
+                        break;
+                    }
+                    awaitWait();
+                    steps.push_back(Ms(s.presentedAt - s.keyAt));
+                    stepNames.push_back(names[k]);
+                }
             }
         });
-        float x = 1056;
-        while (int(latencies.size()) < kPresses) {
-            const lesson::Text key = entryPoll();
-            if (key.Empty()) continue;
-            const Clock::time_point pushed{Clock::duration(pushedAt.load())};
-            rt.FilledBox(1008, 640, 1248, 670, 15, 15);
-            rt.DrawText(x, 648, 1, 1, 5, key);
-            presented = {};
-            while (presented == Clock::time_point{}) entryPoll();
-            latencies.push_back(Ms(presented - pushed));
-            x = x >= 1200 ? 1056 : x + 16;
+        for (int w = 0; w < walks; ++w) {
+            const lesson::RunResult result = program.run(rt);
+            if (w == 0) rssOne = ResidentKb();
+            if (result.kind != lesson::RunResult::Kind::Ended) break;
+        }
+        {
+            std::lock_guard lock(s.m);
+            s.done = true;
+            s.cv.notify_all();
         }
         typist.join();
-        std::sort(latencies.begin(), latencies.end());
-        std::printf("key press to presented frame: median %.1f ms, max %.1f ms (%d presses)\n",
-                    latencies[latencies.size() / 2], latencies.back(), kPresses);
+        const long rssAll = ResidentKb();
+
+        std::printf("start-up to the first presented menu frame: %.0f ms\n", startUpMs);
+        if (!steps.empty()) {
+            std::vector<double> sorted = steps;
+            std::sort(sorted.begin(), sorted.end());
+            const std::size_t slowest = std::size_t(std::max_element(steps.begin(), steps.end()) - steps.begin());
+            std::printf("key to the step's presented frame over %zu steps: median %.1f ms, p99 %.1f ms, max %.1f ms"
+                        " (slowest: %s)\n",
+                        sorted.size(), sorted[sorted.size() / 2], sorted[(sorted.size() * 99) / 100],
+                        sorted.back(), stepNames[slowest].c_str());
+        }
+        std::printf("processor time while waiting at an any-key wait: %.2f %%\n", keyWaitCpu);
+        std::printf("processor time while waiting at the number entry: %.2f %%\n", entryCpu);
+        std::printf("resident memory after one walk: %ld kB, after %d: %ld kB\n", rssOne, walks, rssAll);
     } catch (const platform::WindowUnavailable&) {
         return 1;
     } catch (const lesson::WindowClosed&) {

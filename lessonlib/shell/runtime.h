@@ -67,6 +67,10 @@ struct DrawOp {
     FontState font;
 };
 
+// The key code of a key that gives no character and has no code of its
+// own: it ends an any-key wait, and no prompt interprets it.
+inline constexpr char32_t kKeyWithoutCharacter = 0;
+
 // What the program is waiting for; the headless runtime reports it to the
 // screenshot tour and tests, the window ignores it.
 enum class WaitKind { AnyKey, Number };
@@ -106,7 +110,9 @@ public:
 
     // The next waiting key as a one-character text, else the empty text.
     // Enter is code 13, Backspace 8, Delete 12, Escape 27, Tab 9, the arrows
-    // 28..31. Never waits for long.
+    // 28..31; every other key with no character of its own (Page Up/Down,
+    // Home, End, the function keys, ...) is kKeyWithoutCharacter. Modifier
+    // keys alone give nothing. Never waits for long.
     Text PollKey();
     // A timed wait of `count` units of 30 ms.
     void Pause(float count, Loc loc = Loc::current());

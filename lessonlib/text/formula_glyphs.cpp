@@ -29,6 +29,15 @@ void GlyphText(Program& p, float dx, float dy, float hscale, float vscale, float
     p.TX += advance;
 }
 
+// The ordinary glyph of B$ outside fractions, by its width in bytes (TA2).
+void DrawOrdinaryGlyph(Program& p) {
+    if (p.TA2 == 2) {
+        GlyphText(p, 0, 0, 2, 3, 34);
+    } else {
+        GlyphText(p, 0, 0, 3, 3, 27);
+    }
+}
+
 // A root or parallelogram sign: an open polyline in the given width. The
 // width is left at 3 and the root bar resumes after the sign.
 void Sign(Program& p, float width, std::initializer_list<Point> offsets, float advance) {
@@ -139,12 +148,10 @@ void DrawGlyph(Program& p) {
         p.rt.SetFontSize(11);
         GlyphText(p, 0, 0, 3, 3, 38);
         p.rt.SetFontSize(16);
-    } else if (p.TA2 == 2) {
-        GlyphText(p, 0, 0, 2, 3, 34);
     } else if (inFraction) {
         GlyphText(p, 0, 0, 4, 2, 32);
     } else {
-        GlyphText(p, 0, 0, 3, 3, 27);
+        DrawOrdinaryGlyph(p);
     }
 }
 
@@ -168,16 +175,9 @@ void ExtendRootBar(Program& p) {
     p.rt.SetLineWidth(3);
 }
 
-}  // namespace
-
-std::vector<Point> PointsFrom(float x, float y, std::initializer_list<Point> offsets) {
-    std::vector<Point> points;
-    points.reserve(offsets.size());
-    for (const Point& o : offsets) points.push_back({x + o.x, y + o.y});
-    return points;
-}
-
-void DrawFormulaGlyphs(Program& p) {
+// Draws the run A$ one glyph after another: as a formula, or as a name
+// (every character its ordinary glyph).
+void DrawRun(Program& p, bool asName) {
     p.TX = p.X;
     p.TY = p.Y;
     p.DR = static_cast<float>(p.rt.LineWidth());
@@ -189,10 +189,15 @@ void DrawFormulaGlyphs(Program& p) {
     if (p.NAG > 0) {
         CountedLoop(p.I, 1, p.NAG, [&] {
             p.B_s = MidChars(p.R_s, p.I, 1);
-            SubstituteShorthand(p);
-            if (DrawMarkOrSign(p)) return;
-            p.TA2 = static_cast<float>(CountBytes(p.B_s));
-            DrawGlyph(p);
+            if (asName) {
+                p.TA2 = static_cast<float>(CountBytes(p.B_s));
+                DrawOrdinaryGlyph(p);
+            } else {
+                SubstituteShorthand(p);
+                if (DrawMarkOrSign(p)) return;
+                p.TA2 = static_cast<float>(CountBytes(p.B_s));
+                DrawGlyph(p);
+            }
             ExtendRootBar(p);
         });
     }
@@ -201,5 +206,18 @@ void DrawFormulaGlyphs(Program& p) {
     p.rt.SetFontBold(false);
     p.rt.SetLineWidth(p.DR);
 }
+
+}  // namespace
+
+std::vector<Point> PointsFrom(float x, float y, std::initializer_list<Point> offsets) {
+    std::vector<Point> points;
+    points.reserve(offsets.size());
+    for (const Point& o : offsets) points.push_back({x + o.x, y + o.y});
+    return points;
+}
+
+void DrawFormulaGlyphs(Program& p) { DrawRun(p, false); }
+
+void DrawNameGlyphs(Program& p) { DrawRun(p, true); }
 
 }  // namespace lesson

@@ -26,6 +26,12 @@ namespace lesson {
 // Overwrites TX, TY, R$, NAG, I, B$, TA2 and DR.
 void DrawFormulaGlyphs(Program& p);
 
+// Draws the run A$ as a name, not a formula: every character with the
+// ordinary glyph of its width (half-width scale 3,3 advance 27, full-width
+// 2,3 advance 34), with no shorthand, marks or maths letter forms. Pen,
+// font, line width and overwritten variables as DrawFormulaGlyphs.
+void DrawNameGlyphs(Program& p);
+
 // The points `offsets` taken relative to (x, y): the strokes of the root
 // and parallelogram signs.
 std::vector<Point> PointsFrom(float x, float y, std::initializer_list<Point> offsets);

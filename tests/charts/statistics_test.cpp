@@ -27,7 +27,10 @@ Values Elements(const Array1<float>& a, float from, float to) {
 
 std::string Joined(const Array1<Text>& a, int from, int to) {
     std::string out = a(from).Utf8();
-    for (int k = from + 1; k <= to; ++k) out += " " + a(k).Utf8();
+    for (int k = from + 1; k <= to; ++k) {
+        out += ' ';
+        out += a(k).Utf8();
+    }
     return out;
 }
 

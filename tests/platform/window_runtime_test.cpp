@@ -127,7 +127,23 @@ TEST_F(WindowTest, KeysArriveAsTheirCharactersAndCodes) {
     for (std::size_t i = 0; i < std::size(keys); ++i) PushKey(keys[i], i % 2 == 1);  // held keys repeat
     std::u32string typed;
     for (int i = 0; i < 20; ++i) typed += rt->PollKey().Chars();
-    EXPECT_EQ(typed, U"a国x\r\r\r\b\f\x1b\t\x1c\x1d\x1e\x1f");
+    EXPECT_EQ(typed, std::u32string(U"a国x\r\r\r\b\f\x1b\t\x1c\x1d\x1e\x1f") + U'\0');
+}
+
+TEST_F(WindowTest, EveryKeyButAModifierIsAKey) {
+    // A key with a character comes once, as its text; keys without one
+    // come as the key without a character; modifiers alone give nothing.
+    PushKey(SDLK_5, false);
+    PushText("5");
+    for (SDL_Keycode key : {SDLK_LCTRL, SDLK_RALT, SDLK_CAPSLOCK, SDLK_PAGEDOWN, SDLK_PAGEUP, SDLK_HOME,
+                            SDLK_END, SDLK_INSERT, SDLK_F5, SDLK_F12, SDLK_APPLICATION, SDLK_PRINTSCREEN,
+                            SDLK_PAUSE, SDLK_KP_5, SDLK_LGUI})
+        PushKey(key, false);
+    PushKey(SDLK_KP_5, false);
+    PushText("5");
+    std::u32string typed;
+    for (int i = 0; i < 20; ++i) typed += rt->PollKey().Chars();
+    EXPECT_EQ(typed, U"5" + std::u32string(11, U'\0') + U"5");
 }
 
 TEST_F(WindowTest, PollingPresentsOnlyChangedPictures) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "lessonlib/shell/key_wait.h"
 #include "lessonlib/shell/number_entry.h"
 #include "tests/support/test_support.h"
 
@@ -113,4 +114,21 @@ TEST(ParseNumber, ValuesOfTypedTexts) {
     EXPECT_EQ(value("."), 0);
     // A zero denominator is no run-time error: the entry counts as 0.
     for (const char* typo : {"5/0", "5/", "/", "0/0", "2/-"}) EXPECT_EQ(value(typo), 0) << typo;
+}
+
+TEST(NumberEntry, KeysWithoutACharacterEndAKeyWaitAndAreIgnoredInTheField) {
+    const std::u32string none(1, kKeyWithoutCharacter);
+    // Page Down at an any-key wait ends it.
+    Fixture wait{Text(none)};
+    WaitAnyKey(wait.p());
+    EXPECT_EQ(wait.p().I_s, Text(none));
+    // In the field it neither echoes nor clears ...
+    Fixture f(Text(U"1" + none + U"2\r"));
+    InputNumber(f.p());
+    EXPECT_EQ(f.p().AINP_s, Text("12"));
+    EXPECT_EQ(EchoOps(f).size(), 2u);
+    // ... except with ten characters held, where any key clears.
+    Fixture full(Text(U"1234567890" + none + U"7\r"));
+    InputNumber(full.p());
+    EXPECT_EQ(full.p().AINP_s, Text("7"));
 }

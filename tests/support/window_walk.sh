@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Starts a program's real window, compares its main menu with the headless
-# tour's picture of the same screen, then types the menu's exit number and
-# Enter as a person would and expects the program to end within 10 seconds.
-#   window_walk.sh PROGRAM EXECUTABLE LESSON_TOUR OUTPUT_DIR EXIT_NUMBER
+# tour's picture of the same screen, then types STEP_KEYS (xdotool key names:
+# a chapter stepped through with Page Down, as a classroom remote sends it,
+# and back to the menu), then the menu's exit number and Enter, as a person
+# would, and expects the program to end within 10 seconds: it ends only if
+# every Page Down ended its any-key wait.
+#   window_walk.sh PROGRAM EXECUTABLE LESSON_TOUR OUTPUT_DIR EXIT_NUMBER STEP_KEYS
 set -uo pipefail
-program=$1 exe=$2 tour=$3 out=$4 exit_number=$5
+program=$1 exe=$2 tour=$3 out=$4 exit_number=$5 step_keys=$6
 if [ -z "${DISPLAY:-}" ]; then
   echo "no X display: skipped"
   exit 77
@@ -45,7 +48,10 @@ if ! [[ "$differing" =~ ^[0-9]+$ ]] || [ "$differing" -gt $((pixels / 200)) ]; t
   exit 1
 fi
 
+# A chapter stepped through with Page Down, then the exit number and Enter.
 xdotool windowfocus --sync "$window"
+# shellcheck disable=SC2086
+xdotool key --delay 150 $step_keys
 xdotool type --delay 50 "$exit_number"
 xdotool key Return
 for tenth in $(seq 1 100); do
@@ -58,5 +64,5 @@ for tenth in $(seq 1 100); do
   fi
   sleep 0.1
 done
-echo "$program did not end within 10 seconds of $exit_number and Enter" >&2
+echo "$program did not end within 10 seconds of its walk with Page Down" >&2
 exit 1

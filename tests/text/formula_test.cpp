@@ -5,6 +5,7 @@
 
 #include "lessonlib/text/formula.h"
 #include "lessonlib/text/formula_glyphs.h"
+#include "lessonlib/text/menu_heading.h"
 #include "tests/support/test_support.h"
 #include "tests/text/op_description.h"
 
@@ -40,9 +41,12 @@ float Measure(Program& p, const Text& text) {
 std::string Bars(const platform::HeadlessRuntime& rt) {
     std::string out;
     for (const DrawOp& op : testing_support::VisibleOps(rt))
-        if (op.kind == DrawOp::Kind::Line && op.lineWidth == 4)
-            out += (out.empty() ? "" : " ") + platform::FormatNumber(op.points[0].x) + "-" +
-                   platform::FormatNumber(op.points[1].x);
+        if (op.kind == DrawOp::Kind::Line && op.lineWidth == 4) {
+            if (!out.empty()) out += ' ';
+            out += platform::FormatNumber(op.points[0].x);
+            out += '-';
+            out += platform::FormatNumber(op.points[1].x);
+        }
     return out;
 }
 
@@ -228,4 +232,32 @@ TEST(Fractions, TallRootOverAFractionAndTheGlyphsAfterIt) {
               "line 132 225 196 225 4 4; line 132 186 196 186 4 3; "
               "text 132 228 4 2 4 \"1\" ゴシック 16 bold; text 164 228 4 2 4 \"2\" ゴシック 16 bold; "
               "text 148 190 4 2 4 \"1\" ゴシック 16 bold");
+}
+
+TEST(MenuHeading, TheProgramsNameIsDrawnWithOrdinaryGlyphs) {
+    // "a", "c" and "l" would take their maths forms in a formula; in the
+    // name each letter is the ordinary half-width glyph, 27 apart.
+    for (const char* name : {"Tallyview", "Diceway"}) {
+        SCOPED_TRACE(name);
+        testing_support::Fixture f;
+        Program& p = f.p();
+        p.TITLE_s = name;
+        p.rt.SetLineWidth(2);
+        DrawMenuHeading(p);
+        std::string expected = "text 264 30 2 3 15 \"＜\" ゴシック 16 bold";
+        float x = 298;
+        for (const char* c = name; *c; ++c, x += 27)
+            expected += "; text " + std::to_string(int(x)) + " 30 3 3 15 \"" + std::string(1, *c) +
+                        "\" ゴシック 16 bold";
+        for (const char* c : {"　", "メ", "ニ", "ュ", "ー", "＞"}) {
+            expected += "; text " + std::to_string(int(x)) + " 30 2 3 15 \"" + c + "\" ゴシック 16 bold";
+            x += 34;
+        }
+        EXPECT_EQ(Drawn(f.rt), expected);
+        EXPECT_EQ(p.X, x);
+        EXPECT_EQ(p.Y, 30);
+        EXPECT_EQ(p.CCC1, 15);
+        EXPECT_EQ(p.rt.LineWidth(), 2);
+        EXPECT_TRUE(p.AA_s.Empty());
+    }
 }

@@ -16,7 +16,10 @@ inline std::string Drawn(const platform::HeadlessRuntime& rt) {
         if (!out.empty()) out += "; ";
         out += platform::FormatOp(op);
         if (op.kind != lesson::DrawOp::Kind::Text) continue;
-        out += " " + op.font.face.Utf8() + " " + platform::FormatNumber(op.font.size);
+        out += ' ';
+        out += op.font.face.Utf8();
+        out += ' ';
+        out += platform::FormatNumber(op.font.size);
         if (op.font.bold) out += " bold";
         if (op.font.italic) out += " italic";
     }

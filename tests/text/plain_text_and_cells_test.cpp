@@ -19,8 +19,12 @@ std::string Placement(const platform::HeadlessRuntime& rt) {
     std::string out;
     for (const DrawOp& op : testing_support::VisibleOps(rt)) {
         if (!out.empty()) out += " |";
-        for (const Point& pt : op.points)
-            out += " " + platform::FormatNumber(pt.x) + "," + platform::FormatNumber(pt.y);
+        for (const Point& pt : op.points) {
+            out += ' ';
+            out += platform::FormatNumber(pt.x);
+            out += ',';
+            out += platform::FormatNumber(pt.y);
+        }
     }
     return out.empty() ? out : out.substr(1);
 }
