@@ -50,8 +50,10 @@ TEST(TwoDigitCardsAnswerScreen, TheSecondHalfStandsOutTheSameOnEveryVisit) {
         const Ops trees = run.Between(1, 2);
         for (const lesson::DrawOp& op : TextsIn(trees, 950, 150, 990, 600)) EXPECT_EQ(op.colour, 0) << visit;
         std::string second;
-        for (const lesson::DrawOp& op : TextsIn(trees, 1100, 150, 1140, 600))
-            second += std::string(op.colour == 5 ? "+" : "-") + op.text.Utf8();
+        for (const lesson::DrawOp& op : TextsIn(trees, 1100, 150, 1140, 600)) {
+            second += op.colour == 5 ? '+' : '-';
+            second += op.text.Utf8();
+        }
         EXPECT_EQ(second, "-1+2+4+1+2+3") << visit;
         // The list of numbers continues 76 in, 50 lower; "(2)" at y 240.
         EXPECT_EQ(TextsAt(trees, 114, 160, 5, "3"), 1);
