@@ -42,13 +42,7 @@ void ChangedConditionsScreen(Program& p) {
     DrawChoiceValueRow(p);
     WaitAnyKey(p);
 
-    Say(p, 0, p.XI0, p.YI1 + 50, "起こりうる場合は全部で");
-    WaitAnyKey(p);
-    Say(p, 5, p.XI2, p.YI1, "36通り");
-    Say(p, 0, p.XI2, p.YI1, "あり、どの");
-    Say(p, 0, p.XI0, p.YI1 + 50, "場合が起こることも同様に確からしい。");
-    WaitAnyKey(p);
-    Say(p, 0, p.XI0, p.YI1 + 50, "右の表から、");
+    SayThirtySixOutcomes(p);
     Say(p, 3, p.XI0, p.YI1 + 70, "アの確率は ");
     WaitAnyKey(p);
     Say(p, 0, p.XI2 + 20, p.YI1, "ﾀ9/36ﾀ=");

@@ -1,7 +1,7 @@
 #include "Diceway/ch6_explain_by_probability/explain_by_probability.h"
 #include "lessonlib/shell/key_wait.h"
 #include "lessonlib/shell/loops.h"
-#include "lessonlib/text/formula_cells.h"
+#include "Diceway/figures/node_cell.h"
 #include "lessonlib/text/screen_text.h"
 
 namespace diceway {
@@ -13,18 +13,26 @@ namespace {
 
 bool IsWinningLot(const Text& label) { return label == Text("1") || label == Text("2") || label == Text("3"); }
 
-void LotCell(Program& p, float x, float y, const Text& label, float colour, float border) {
-    p.A_s = label;
-    p.CCC1 = colour;
-    p.CCC2 = border;
-    p.CCC3 = 15;
-    p.X = x;
-    p.Y = y;
-    lesson::DrawFormulaCell(p);
+void LotNode(Program& p, float x, float y, const Text& label) {
+    DrawNodeCell(p, x, y, label, IsWinningLot(label) ? 5 : 0, 15, 15);
 }
 
-void LotNode(Program& p, float x, float y, const Text& label) {
-    LotCell(p, x, y, label, IsWinningLot(label) ? 5 : 0, 15);
+// One drawer's probability: the heading `dy` below the line, the count of
+// all cases and of the winning ones, then 3/5; five key waits.
+void SayLotProbability(Program& p, float dy, const char* heading, const char* all, const char* winning) {
+    Say(p, 3, p.XI1, p.YI1 + dy, heading);
+    Say(p, 0, p.XI1, p.YI1 + 50, "起こりうる場合は全部で");
+    WaitAnyKey(p);
+    Say(p, 5, p.XI2, p.YI1, all);
+    Say(p, 0, p.XI2, p.YI1, "あり、");
+    Say(p, 0, p.XI1, p.YI1 + 50, "どの場合が起こることも同様に確か");
+    Say(p, 0, p.XI1, p.YI1 + 50, "らしい。このうち、あたる場合は");
+    WaitAnyKey(p);
+    Say(p, 5, p.XI1, p.YI1 + 60, winning);
+    Say(p, 0, p.XI2, p.YI1, "だから、求める確率は ");
+    WaitAnyKey(p);
+    Say(p, 5, p.XI2, p.YI1, "ﾀ3/5ﾀ");
+    WaitAnyKey(p);
 }
 
 }  // namespace
@@ -37,12 +45,12 @@ void DrawLotTree(Program& p) {
     for (int k = 1; k <= 8; ++k) p.Y_a(k) = p.Y_a(k - 1) + 50;
     for (int j = 1; j <= 2; ++j) p.Y_a(10 + j) = p.Y_a(4 * j - 3) + 75;
 
-    LotCell(p, p.X_a(1), p.Y_a(0), "A", 0, 3);
+    DrawNodeCell(p, p.X_a(1), p.Y_a(0), "A", 0, 3, 15);
     // Each loop takes its bound once: the cells overwrite N1 and N2.
     p.N1 = p.X_sa(10).Empty() ? 1 : 2;
     lesson::CountedLoop(p.JJ, 1, p.N1, [&] { LotNode(p, p.X_a(1), p.Y_a(10 + p.JJ), p.X_sa(8 + p.JJ)); });
 
-    LotCell(p, p.X_a(2), p.Y_a(0), "B", 0, 3);
+    DrawNodeCell(p, p.X_a(2), p.Y_a(0), "B", 0, 3, 15);
     p.N2 = p.X_sa(10).Empty() ? 4 : 8;
     lesson::CountedLoop(p.JJ, 1, p.N2, [&] {
         LotNode(p, p.X_a(2), p.Y_a(p.JJ), p.X_sa(p.JJ));
@@ -93,33 +101,8 @@ void LotOrderAnswerScreen(Program& p) {
     }
     WaitAnyKey(p);
 
-    Say(p, 3, p.XI1, p.YI1, "<Aのあたる確率>");
-    Say(p, 0, p.XI1, p.YI1 + 50, "起こりうる場合は全部で");
-    WaitAnyKey(p);
-    Say(p, 5, p.XI2, p.YI1, "5通り");
-    Say(p, 0, p.XI2, p.YI1, "あり、");
-    Say(p, 0, p.XI1, p.YI1 + 50, "どの場合が起こることも同様に確か");
-    Say(p, 0, p.XI1, p.YI1 + 50, "らしい。このうち、あたる場合は");
-    WaitAnyKey(p);
-    Say(p, 5, p.XI1, p.YI1 + 60, "3通り");
-    Say(p, 0, p.XI2, p.YI1, "だから、求める確率は ");
-    WaitAnyKey(p);
-    Say(p, 5, p.XI2, p.YI1, "ﾀ3/5ﾀ");
-    WaitAnyKey(p);
-
-    Say(p, 3, p.XI1, p.YI1 + 60, "<Bのあたる確率>");
-    Say(p, 0, p.XI1, p.YI1 + 50, "起こりうる場合は全部で");
-    WaitAnyKey(p);
-    Say(p, 5, p.XI2, p.YI1, "20通り");
-    Say(p, 0, p.XI2, p.YI1, "あり、");
-    Say(p, 0, p.XI1, p.YI1 + 50, "どの場合が起こることも同様に確か");
-    Say(p, 0, p.XI1, p.YI1 + 50, "らしい。このうち、あたる場合は");
-    WaitAnyKey(p);
-    Say(p, 5, p.XI1, p.YI1 + 60, "12通り");
-    Say(p, 0, p.XI2, p.YI1, "だから、求める確率は ");
-    WaitAnyKey(p);
-    Say(p, 5, p.XI2, p.YI1, "ﾀ3/5ﾀ");
-    WaitAnyKey(p);
+    SayLotProbability(p, 0, "<Aのあたる確率>", "5通り", "3通り");
+    SayLotProbability(p, 60, "<Bのあたる確率>", "20通り", "12通り");
     Say(p, 0, p.XI1, p.YI1 + 60, "したがって、");
     Say(p, 5, p.XI2, p.YI1, "あたりやすさに違いはない。");
 }

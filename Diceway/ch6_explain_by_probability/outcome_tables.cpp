@@ -4,24 +4,14 @@
 
 #include "lessonlib/shell/key_wait.h"
 #include "lessonlib/shell/loops.h"
-#include "lessonlib/text/formula_cells.h"
+#include "Diceway/figures/node_cell.h"
+#include "lessonlib/text/screen_text.h"
 
 namespace diceway {
 
 using lesson::Text;
 
 namespace {
-
-// One cell of formula text at (x, y), HABA x TATE.
-void Cell(Program& p, float x, float y, const Text& text, float colour, float border, float fill) {
-    p.X = x;
-    p.Y = y;
-    p.A_s = text;
-    p.CCC1 = colour;
-    p.CCC2 = border;
-    p.CCC3 = fill;
-    lesson::DrawFormulaCell(p);
-}
 
 void WaitIfAsked(Program& p) {
     if (p.NASI == 1) lesson::WaitAnyKey(p);
@@ -63,18 +53,18 @@ void DrawOutcomes(Program& p, const Card& card) {
 
     for (int k = 0; k <= 6; ++k) {
         p.HABA = p.X_a(k + 1) - p.X_a(k);
-        Cell(p, p.X_a(k), p.Y_a(0), p.F_sa(k), 0, 0, 13);
+        DrawNodeCell(p, p.X_a(k), p.Y_a(0), p.F_sa(k), 0, 0, 13);
     }
     p.HABA = 90;
-    for (int k = 1; k <= 6; ++k) Cell(p, p.X_a(0), p.Y_a(k), p.F_sa(k), 0, 0, 13);
+    for (int k = 1; k <= 6; ++k) DrawNodeCell(p, p.X_a(0), p.Y_a(k), p.F_sa(k), 0, 0, 13);
 
     p.HABA = 40;
     p.TATE = 50;
     lesson::CountedLoop(p.JJ, 1, 6, [&] {
         lesson::CountedLoop(p.II, 1, 6, [&] {
-            Cell(p, p.X_a(p.II), p.Y_a(p.JJ), Text(), 0, 0, 15);
+            DrawNodeCell(p, p.X_a(p.II), p.Y_a(p.JJ), Text(), 0, 0, 15);
             const Mark mark = MarkOf(p, card);
-            Cell(p, p.X_a(p.II), p.Y_a(p.JJ), mark.text, mark.colour, 0, 15);
+            DrawNodeCell(p, p.X_a(p.II), p.Y_a(p.JJ), mark.text, mark.colour, 0, 15);
             WaitIfAsked(p);
         });
     });
@@ -104,25 +94,35 @@ void DrawStudentCountTable(Program& p) {
     p.F_sa(3) = "ウ";
     for (int k = 0; k <= 3; ++k) {
         p.HABA = p.X_a(k + 1) - p.X_a(k);
-        Cell(p, p.X_a(k), p.Y_a(0), p.F_sa(k), 0, 0, 13);
+        DrawNodeCell(p, p.X_a(k), p.Y_a(0), p.F_sa(k), 0, 0, 13);
     }
 
     p.F_sa(1) = "みずきさん";
     p.F_sa(2) = "けいたさん";
     p.HABA = 180;
-    for (int k = 1; k <= 2; ++k) Cell(p, p.X_a(0), p.Y_a(k), p.F_sa(k), 0, 0, 13);
+    for (int k = 1; k <= 2; ++k) DrawNodeCell(p, p.X_a(0), p.Y_a(k), p.F_sa(k), 0, 0, 13);
 
     p.HABA = 60;
     p.TATE = 50;
     lesson::CountedLoop(p.JJ, 1, 2, [&] {
         lesson::CountedLoop(p.II, 1, 3, [&] {
-            Cell(p, p.X_a(p.II), p.Y_a(p.JJ), p.X_sa((p.JJ - 1) * 3 + p.II), 0, 0, 15);
+            DrawNodeCell(p, p.X_a(p.II), p.Y_a(p.JJ), p.X_sa((p.JJ - 1) * 3 + p.II), 0, 0, 15);
             WaitIfAsked(p);
         });
     });
 
     p.rt.SetLineWidth(5);
     p.NASI = 0;
+}
+
+void SayThirtySixOutcomes(Program& p) {
+    Say(p, 0, p.XI0, p.YI1 + 50, "起こりうる場合は全部で");
+    lesson::WaitAnyKey(p);
+    Say(p, 5, p.XI2, p.YI1, "36通り");
+    Say(p, 0, p.XI2, p.YI1, "あり、どの");
+    Say(p, 0, p.XI0, p.YI1 + 50, "場合が起こることも同様に確からしい。");
+    lesson::WaitAnyKey(p);
+    Say(p, 0, p.XI0, p.YI1 + 50, "右の表から、");
 }
 
 void DrawChoiceValueRow(Program& p) {
@@ -135,9 +135,9 @@ void DrawChoiceValueRow(Program& p) {
     p.F_sa(1) = "ア";
     p.F_sa(2) = "イ";
     p.F_sa(3) = "ウ";
-    for (int k = 1; k <= 3; ++k) Cell(p, p.X_a(k), p.Y_a(0), p.F_sa(k), 0, 1, 13);
+    for (int k = 1; k <= 3; ++k) DrawNodeCell(p, p.X_a(k), p.Y_a(0), p.F_sa(k), 0, 1, 13);
     for (int k = 1; k <= 3; ++k) {
-        Cell(p, p.X_a(k), p.Y_a(1), p.X_sa(k), 0, 1, 15);
+        DrawNodeCell(p, p.X_a(k), p.Y_a(1), p.X_sa(k), 0, 1, 15);
         WaitIfAsked(p);
     }
     p.NASI = 0;

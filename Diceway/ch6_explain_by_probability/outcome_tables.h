@@ -29,6 +29,10 @@ void DrawOutcomeTableChanged(Program& p);
 // name column. Drawn at width 3; leaves width 5.
 void DrawStudentCountTable(Program& p);
 
+// The answers' opening: all 36 outcomes equally likely, "右の表から、", each
+// on a new line 50 below the last from XI0, with its two key waits.
+void SayThirtySixOutcomes(Program& p);
+
 // "ア", "イ", "ウ" over one row of the values X$(1..3), cells 60 wide with
 // borders of colour 1, starting 144 right of X(0); nothing is drawn left of
 // that. Keeps the caller's line width.

@@ -7,7 +7,7 @@
 #include "lessonlib/shell/key_wait.h"
 #include "lessonlib/shell/loops.h"
 #include "lessonlib/shell/prompts.h"
-#include "lessonlib/text/formula_cells.h"
+#include "Diceway/figures/node_cell.h"
 #include "lessonlib/text/screen_text.h"
 
 namespace diceway {
@@ -17,21 +17,11 @@ using lesson::WaitAnyKey;
 
 namespace {
 
-void Cell(Program& p, float x, float y, const Text& text, float colour, float border, float fill) {
-    p.X = x;
-    p.Y = y;
-    p.A_s = text;
-    p.CCC1 = colour;
-    p.CCC2 = border;
-    p.CCC3 = fill;
-    lesson::DrawFormulaCell(p);
-}
-
 // A tree node: only its label shows.
-void Node(Program& p, float x, float y, const Text& text) { Cell(p, x, y, text, 0, 15, 15); }
+void Node(Program& p, float x, float y, const Text& text) { DrawNodeCell(p, x, y, text, 0, 15, 15); }
 
 // A column heading, framed in colour 3.
-void Heading(Program& p, float x, float y, const Text& text) { Cell(p, x, y, text, 0, 3, 15); }
+void Heading(Program& p, float x, float y, const Text& text) { DrawNodeCell(p, x, y, text, 0, 3, 15); }
 
 }  // namespace
 
