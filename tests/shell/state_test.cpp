@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <numeric>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "lessonlib/shell/arrays.h"
 #include "lessonlib/shell/loops.h"
+#include "lessonlib/shell/numbers.h"
 #include "lessonlib/shell/random.h"
 #include "lessonlib/shell/run.h"
 #include "Tallyview/tallyview.h"
@@ -92,12 +98,65 @@ TEST(Random, SameSeedSameSequenceAndNeverOne) {
     }
     EXPECT_LT(lo, 0.001f);
     EXPECT_GT(hi, 0.999f);
-    // A fixed first draw for a fixed seed, the same on every machine.
-    Random d;
-    d.Seed(0);
-    Random e;
-    e.Seed(1);
-    EXPECT_NE(d.Draw(), e.Draw());
+}
+
+// The clock gives the seeds 0 to 141; each must start an experiment of its
+// own, not the same stream shifted by a few draws.
+TEST(Random, EveryClockSeedDrawsItsOwnSequence) {
+    constexpr int kSeeds = 142, kDraws = 10000, kRun = 8;
+    std::vector<std::vector<std::uint32_t>> draws(kSeeds);
+    // Every pair of consecutive draws, keyed by its 48 bits.
+    struct Pair {
+        std::uint64_t key;
+        int seed, at;
+    };
+    std::vector<Pair> pairs;
+    pairs.reserve(std::size_t{kSeeds} * kDraws);
+    for (int s = 0; s < kSeeds; ++s) {
+        Random r;
+        r.Seed(s);
+        for (int k = 0; k < kDraws; ++k) draws[s].push_back(static_cast<std::uint32_t>(r.Draw() * 16777216.0f));
+        for (int k = 0; k + 1 < kDraws; ++k)
+            pairs.push_back({std::uint64_t{draws[s][k]} << 24 | draws[s][k + 1], s, k});
+    }
+    std::sort(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) { return a.key < b.key; });
+    // A shared run of 8 draws starts with a shared pair; check each one.
+    int shared = 0;
+    std::string first;
+    for (std::size_t i = 0; i + 1 < pairs.size(); ++i) {
+        for (std::size_t j = i + 1; j < pairs.size() && pairs[j].key == pairs[i].key; ++j) {
+            const Pair& a = pairs[i];
+            const Pair& b = pairs[j];
+            if (a.seed == b.seed) continue;
+            int same = 0;
+            while (same < kRun && a.at + same < kDraws && b.at + same < kDraws &&
+                   draws[a.seed][a.at + same] == draws[b.seed][b.at + same])
+                ++same;
+            if (same < kRun) continue;
+            if (shared++ == 0)
+                first = "seeds " + std::to_string(a.seed) + " and " + std::to_string(b.seed) + " from draws " +
+                        std::to_string(a.at) + " and " + std::to_string(b.at);
+        }
+    }
+    EXPECT_EQ(shared, 0) << "first: " << first;
+
+    // The count of one face in 20,000 throws spreads between the seeds as
+    // independent experiments do: binomial standard deviation 52.7.
+    std::vector<double> counts;
+    for (int s = 0; s < kSeeds; ++s) {
+        Random r;
+        r.Seed(s);
+        int sixes = 0;
+        for (int k = 0; k < 20000; ++k) sixes += RoundDown(r.Draw() * 6 + 1) == 6;
+        counts.push_back(sixes);
+    }
+    const double mean = std::accumulate(counts.begin(), counts.end(), 0.0) / kSeeds;
+    double squares = 0;
+    for (double c : counts) squares += (c - mean) * (c - mean);
+    const double spread = std::sqrt(squares / (kSeeds - 1));
+    EXPECT_NEAR(mean, 20000.0 / 6, 15);
+    EXPECT_GT(spread, 35);
+    EXPECT_LT(spread, 75);
 }
 
 namespace {
