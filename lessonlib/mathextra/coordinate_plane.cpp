@@ -37,8 +37,9 @@ void IndexText(Program& p) {
 }
 
 // P1, P2 = the whole part and the first decimal of |v|, cut off; P1$ (with
-// "-" for a negative v) and P2$ their texts. Tenths a product stored a hair
-// below (0.7 * 5 = 3.4999998) are taken whole.
+// "-" for a negative v) and P2$ their texts. Tenths that the product of
+// index and scale stores a hair below a whole number are taken whole: in
+// singles 10 * 0.01 is 0.099999994, which must label 0.1, not 0.0.
 void TickValue(Program& p, float v) {
     const double tenths = 10.0 * std::fabs(static_cast<double>(v));
     const double nearest = std::round(tenths);

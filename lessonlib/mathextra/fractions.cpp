@@ -33,22 +33,36 @@ void RemoveAll(Program& p, const Text& mark, float& position) {
 
 float FloorMod(float a, float b) { return a - b * RoundDown(Divide(a, b)); }
 
+namespace {
+
+// Euclid's greatest common divisor of a and b, on singles, as GcdLcm works it.
+float Gcd(float a, float b) {
+    for (int pass = 0; b != 0; ++pass) {
+        if (pass == kMostEuclidPasses) Fail(ErrorCode::Overflow, std::source_location::current());
+        a = FloorMod(a, b);
+        std::swap(a, b);
+    }
+    return a;
+}
+
+}  // namespace
+
 void GcdLcm(Program& p) {
+    // Singles hold every whole number only up to 2^24: beyond it the
+    // remainders and the product come out wrong, so such a pair is refused
+    // before anything is written.
+    RequireWholeRange({p.DS, p.DB, static_cast<double>(p.DS) * p.DB});
     p.X1 = p.DS;
     p.X2 = p.DB;
     p.LB8 = p.X1 * p.X2;
-    // A value that is not a number never reaches 0, nor does infinity.
-    if (!std::isfinite(p.X1) || !std::isfinite(p.X2)) Fail(ErrorCode::Overflow, std::source_location::current());
-    for (int pass = 0; p.X2 != 0; ++pass) {
-        if (pass == kMostEuclidPasses) Fail(ErrorCode::Overflow, std::source_location::current());
-        p.X1 = FloorMod(p.X1, p.X2);
-        std::swap(p.X1, p.X2);
-    }
+    p.X1 = Gcd(p.X1, p.X2);
+    p.X2 = 0;
     p.X3 = p.X1;
     p.X4 = Divide(p.LB8, p.X3);
 }
 
 void ReduceFraction(Program& p) {
+    RequireWholeRange({p.DS, p.DB, static_cast<double>(p.DS) * p.DB});
     p.DB1 = p.DB;
     p.DS1 = p.DS;
     p.YAK1 = p.DS * p.DB < 0 ? -1 : 1;
@@ -116,6 +130,18 @@ void ReduceFraction(Program& p) {
 
 void AddFractions(Program& p) {
     if (p.DBM1 == 0 || p.DBM2 == 0) Fail(ErrorCode::DivisionByZero, std::source_location::current());
+    {
+        // Every number the sum writes, worked out before anything is
+        // written: the terms, their cross products, the product of the
+        // denominators (the least common multiple divides it), and the sum
+        // of the numerators over that multiple.
+        const double n1 = p.DSM1, d1 = std::fabs(p.DBM1), n2 = p.DSM2, d2 = std::fabs(p.DBM2);
+        RequireWholeRange({n1, d1, n2, d2, n1 * d2, n2 * d1, d1 * d2});
+        const double gcd = d1 == 1 || d2 == 1 ? 1 : Gcd(static_cast<float>(d1), static_cast<float>(d2));
+        const double s1 = (p.DSM1 * p.DBM1 < 0 ? -std::fabs(n1) : std::fabs(n1)) * d2 / gcd;
+        const double s2 = (p.DSM2 * p.DBM2 < 0 ? -std::fabs(n2) : std::fabs(n2)) * d1 / gcd;
+        RequireWholeRange({s1 + s2});
+    }
     for (auto [n, d] : {std::pair{&p.DSM1, &p.DBM1}, std::pair{&p.DSM2, &p.DBM2}}) {
         *n = *n * *d < 0 ? -std::fabs(*n) : std::fabs(*n);
         *d = std::fabs(*d);

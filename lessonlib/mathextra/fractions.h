@@ -18,7 +18,9 @@ float FloorMod(float a, float b);
 // X3 = the greatest common divisor of DS and DB (both non-negative) by
 // Euclid's algorithm in X1, X2; X4 = DS * DB / X3 (kept in LB8), their least
 // common multiple. DS and DB are left as they are; both 0 is a division by
-// zero, an input that is not a number an overflow.
+// zero. An input or the product beyond 2^24 in magnitude (past which singles
+// no longer hold every whole number), or not a number, is an overflow,
+// raised before anything is written.
 void GcdLcm(Program& p);
 
 // Reduces DS/DB to lowest terms with the sign in front.
@@ -33,6 +35,8 @@ void GcdLcm(Program& p);
 // unless negative; A3$, A31$ the worked step "given=result" in both forms
 // (the result alone for kind 3); TKAI1$, TKAI2$ = A2$, A21$ without markup.
 // Overwrites A$, LEM, TA1..TA3 and, unless DB is 0 or 1, X1..X4 and LB8.
+// DS, DB or their product beyond 2^24 in magnitude is an overflow, raised
+// before anything is written.
 void ReduceFraction(Program& p);
 
 // DSM1/DBM1 + DSM2/DBM2 over DB, the least common multiple of the
@@ -45,8 +49,10 @@ void ReduceFraction(Program& p);
 // fractions and the sum, plain ("ﾀ3/12ﾀ") and as a following term
 // ("+ﾀ3/12ﾀ"); a value not above 0 has "-ﾀ" in both forms. A3$ = "ﾀ" DS1$
 // DS2$ "/" DB$ "ﾀ"; A5$ = A1$ + A21$; B3$, B4$ the expanded fractions
-// without sign. A zero denominator is a division by zero, before anything
-// is changed. Calls ReduceFraction on the denominators when neither is 1.
+// without sign. A zero denominator is a division by zero, and an input, a
+// cross product, the product of the denominators or the sum of the expanded
+// numerators beyond 2^24 in magnitude an overflow, both before anything is
+// changed. Calls ReduceFraction on the denominators when neither is 1.
 void AddFractions(Program& p);
 
 // A$ without every "^", "ﾝ", "ﾀ" and "=", the other characters kept in

@@ -16,6 +16,13 @@ constexpr float kNoMeetingPoint = 10000;
 
 float Hypot(float x, float y) { return std::sqrt(x * x + y * y); }
 
+// rise / run, for results nothing draws: a run or rise past the singles'
+// range is an overflow, not a slope of 0 or infinity.
+float Slope(float rise, float run) {
+    RequireFinite({rise, run});
+    return Divide(rise, run);
+}
+
 }  // namespace
 
 void PerpendicularFootMark(Program& p) {
@@ -46,7 +53,7 @@ void LineIntersection(Program& p) {
         p.AX2 = p.AX;
         firstVertical = true;
     } else {
-        p.A1 = Divide(p.BY - p.AY, p.BX - p.AX);
+        p.A1 = Slope(p.BY - p.AY, p.BX - p.AX);
         p.B1 = p.AY - p.A1 * p.AX;
     }
     if (p.CY == p.DY) {
@@ -57,7 +64,7 @@ void LineIntersection(Program& p) {
         p.AX2 = p.CX;
         secondVertical = true;
     } else {
-        p.A2 = Divide(p.DY - p.CY, p.DX - p.CX);
+        p.A2 = Slope(p.DY - p.CY, p.DX - p.CX);
         p.B2 = p.CY - p.A2 * p.CX;
     }
     // Verticality is told by the x test, not by the slope marker: a line of
@@ -74,6 +81,11 @@ void LineIntersection(Program& p) {
         p.AX2 = Divide(-(p.B2 - p.B1), p.A2 - p.A1);
         p.AY2 = Divide(-p.A1 * (p.B2 - p.B1) + (p.A2 - p.A1) * p.B1, p.A2 - p.A1);
     }
+    // Nothing draws these results, so a point beyond the singles' range
+    // must not pass as one.
+    RequireFinite({p.A1, p.A2, p.AX2, p.AY2});
+    if (!firstVertical) RequireFinite({p.B1});
+    if (!secondVertical) RequireFinite({p.B2});
 }
 
 void LineAxisIntersection(Program& p) {
@@ -87,8 +99,9 @@ void LineAxisIntersection(Program& p) {
         p.Y1 = p.AY;
         return;
     }
-    p.A = Divide(p.BY - p.AY, p.BX - p.AX);
+    p.A = Slope(p.BY - p.AY, p.BX - p.AX);
     p.B = p.AY - p.A * p.AX;
+    RequireFinite({p.A, p.B});
     if (p.CX < 0) {
         p.X1 = Divide(p.CY - p.B, p.A);
         p.Y1 = p.CY;
@@ -97,6 +110,7 @@ void LineAxisIntersection(Program& p) {
         p.Y1 = p.A * p.CX + p.B;
         p.X1 = p.CX;
     }
+    if (p.CX < 0 || p.CY < 0) RequireFinite({p.X1, p.Y1});
 }
 
 void RotateSegment(Program& p) {
@@ -122,6 +136,7 @@ void RotateSegment(Program& p) {
     p.R = Hypot(p.ZX3 - p.ZX0, p.ZY3 - p.ZY0);
     p.ZX = p.ZX0 + p.R * Cosine(p.H + p.HHP);
     p.ZY = p.ZY0 - p.R * Sine(p.H + p.HHP);
+    RequireFinite({p.CX, p.CY, p.RR, p.ZX2, p.ZX3, p.ZY3, p.R, p.ZX, p.ZY});
 }
 
 }  // namespace lesson

@@ -3,7 +3,8 @@
 // on an ellipse laid over a segment.
 //
 // Lines are put into slope form, y = slope * x + intercept; every test is an
-// exact comparison of singles.
+// exact comparison of singles. A result that is not finite (points so far
+// out that their arithmetic overflows) is an overflow error.
 #pragma once
 
 #include "lessonlib/shell/shared_state.h"

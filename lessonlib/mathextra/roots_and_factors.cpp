@@ -19,8 +19,10 @@ constexpr float kRestSlot = 10;
 }  // namespace
 
 void SimplifySquareRoot(Program& p) {
-    // Every square divides 0, so its extraction would never end.
-    if (!(std::fabs(p.R1B) >= 0.5f)) Fail(ErrorCode::IllegalValue, std::source_location::current());
+    // The radicand is a whole number of at least 1: every square divides 0,
+    // so its extraction would never end, and a negative or fractional one
+    // has no simplified root to write.
+    if (!(p.R1B >= 1 && p.R1B == RoundDown(p.R1B))) Fail(ErrorCode::IllegalValue, std::source_location::current());
     p.R1A = 1;
     p.R1I = 2;
     p.R1B1 = p.R1B;

@@ -12,8 +12,9 @@ namespace lesson {
 // ("1" for a radicand of 1, empty when nothing came out), RAB$ = R1A$ +
 // R1A1$ + "ﾝ" the simplified root, RABM$ = "!" given "ﾝ=" (empty when nothing
 // came out), R1B$ = R1A1$ + "ﾝ". R1A1$ = "!" + the number text of R1B with its
-// blank, or empty when R1B is 1. A radicand of whole value 0 (which every
-// square divides) is the run-time error "illegal value".
+// blank, or empty when R1B is 1. A radicand that is not a whole number of at
+// least 1 (0, which every square divides, a negative or a fractional one) is
+// the run-time error "illegal value".
 void SimplifySquareRoot(Program& p);
 
 // Splits SOSU into powers of the primes 2 to 23: G(1, k), G(2, k) for

@@ -85,4 +85,14 @@ float Remainder(double a, double b, std::source_location loc) {
     return static_cast<float>(x % y);
 }
 
+void RequireFinite(std::initializer_list<float> values, std::source_location loc) {
+    for (float v : values)
+        if (!std::isfinite(v)) Fail(ErrorCode::Overflow, loc);
+}
+
+void RequireWholeRange(std::initializer_list<double> values, std::source_location loc) {
+    for (double v : values)
+        if (!(std::fabs(v) <= kLargestWholeSingle)) Fail(ErrorCode::Overflow, loc);
+}
+
 }  // namespace lesson

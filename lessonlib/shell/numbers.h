@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <source_location>
 
 #include "lessonlib/shell/text.h"
@@ -36,5 +37,18 @@ float Divide(float a, float b, std::source_location loc = std::source_location::
 // The whole-number remainder: both operands made whole first; the sign
 // follows the dividend. A divisor of 0 is a division-by-zero error.
 float Remainder(double a, double b, std::source_location loc = std::source_location::current());
+
+// An overflow error unless every value is finite: for results that are
+// written without being drawn, where nothing else would notice.
+void RequireFinite(std::initializer_list<float> values,
+                   std::source_location loc = std::source_location::current());
+
+// The largest magnitude up to which a single holds every whole number.
+inline constexpr double kLargestWholeSingle = 16777216.0;
+
+// An overflow error unless every value is a number of magnitude at most
+// 2^24, so that whole-number arithmetic on singles stays exact.
+void RequireWholeRange(std::initializer_list<double> values,
+                       std::source_location loc = std::source_location::current());
 
 }  // namespace lesson

@@ -106,6 +106,9 @@ TEST_F(Plane, DecimalTicks) {
     EXPECT_EQ(ticks(1.4f, 0, 14), (Strings{"7", "14"}));
     EXPECT_EQ(ticks(0.35f, 0, 3.5f), (Strings{"17", ".", "35", "."}));
     EXPECT_EQ(ticks(0.1f, -1, 0), (Strings{"-1", "-05", "."}));
+    // 10 * 0.01 is 0.099999994 in singles: its label is 0.1, not 0.0.
+    EXPECT_EQ(ticks(0.01f, 0, 0.1f), (Strings{"0", "01", "."}));
+    EXPECT_EQ(ticks(0.01f, -0.1f, 0), (Strings{"-01", ".", "-0"}));
     EXPECT_EQ(ticks(1, -4, 4), (Strings{}));
     // Positions: y axis, BAIY 0.5, SIZE1 26, index 5.
     Ranges(p, 0, 0, 0, 2.5f, 1, 0.5f);

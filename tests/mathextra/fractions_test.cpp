@@ -173,6 +173,55 @@ TEST_F(Fractions, SumWithAZeroDenominatorFailsBeforeChangingAnything) {
     }
 }
 
+// Singles hold every whole number only up to 2^24; past it a remainder or a
+// product comes out wrong and would be written as if right.
+TEST_F(Fractions, WholeNumbersBeyondSinglesAreRefusedBeforeAnythingChanges) {
+    const float big = 3e38f;
+    for (auto [ds, db] : {std::pair{1e38f, 4.0f}, {4, 1e38f}, {1e8f, 7}, {3, 16777228}, {5001, 5003},
+                          {4097, 4096}, {-16777218, 1}, {std::numeric_limits<float>::infinity(), 2}}) {
+        chart_test::Set({{&p.DS, ds}, {&p.DB, db}, {&p.X3, 77}, {&p.X4, 77}, {&p.LB8, 77}, {&p.YAK, 77}});
+        EXPECT_EQ(ErrorOf([&] { GcdLcm(p); }), ErrorCode::Overflow) << ds << " " << db;
+        EXPECT_EQ(ErrorOf([&] { ReduceFraction(p); }), ErrorCode::Overflow) << ds << " " << db;
+        EXPECT_EQ((chart_test::Values{p.DS, p.DB, p.X3, p.X4, p.LB8, p.YAK}),
+                  (chart_test::Values{ds, db, 77, 77, 77, 77}));
+    }
+    // The largest that still work come out exact.
+    for (auto [ds, db, gcd, lcm] : {std::tuple{4096.0f, 4096.0f, 4096.0f, 4096.0f}, {16777216, 1, 1, 16777216},
+                                    {4095, 4097, 1, 16777215}, {2048, 8192, 2048, 8192}}) {
+        p.DS = ds;
+        p.DB = db;
+        GcdLcm(p);
+        EXPECT_EQ((chart_test::Values{p.X3, p.X4}), (chart_test::Values{gcd, lcm})) << ds << " " << db;
+    }
+    p.DS = 4095;
+    p.DB = 4097;
+    ReduceFraction(p);
+    EXPECT_EQ((chart_test::Values{p.DS, p.DB, p.YAK}), (chart_test::Values{4095, 4097, 3}));
+    p.DS = -16777216;
+    p.DB = 1;
+    ReduceFraction(p);
+    EXPECT_EQ((chart_test::Values{p.DS, p.DB, p.YAK}), (chart_test::Values{-16777216, 1, 1}));
+
+    struct Sum {
+        float n1, d1, n2, d2;
+    };
+    for (const Sum& s : {Sum{1, 5001, 1, 5003}, {1, big, 1, 3}, {1, 3, 1, 1e8f}, {16777215, 1, 2, 1},
+                         {8388608, 1, 1, 2}, {-16777215, 1, -2, 1}, {1, 4096, 1, 4097}, {big, 1, 1, 1}}) {
+        chart_test::Set({{&p.DSM1, s.n1}, {&p.DBM1, s.d1}, {&p.DSM2, s.n2}, {&p.DBM2, s.d2}, {&p.DB, 77}});
+        EXPECT_EQ(ErrorOf([&] { AddFractions(p); }), ErrorCode::Overflow) << s.n1 << "/" << s.d1 << " + " << s.n2
+                                                                              << "/" << s.d2;
+        EXPECT_EQ((chart_test::Values{p.DSM1, p.DBM1, p.DSM2, p.DBM2, p.DB}),
+                  (chart_test::Values{s.n1, s.d1, s.n2, s.d2, 77}));
+    }
+    for (const Sum& s : {Sum{1, 4096, 1, 4096}, {16777215, 1, 1, 1}, {8388607, 1, 1, 2}, {-16777215, 1, -1, 1},
+                         {4095, 4096, 4095, 4096}}) {
+        chart_test::Set({{&p.DSM1, s.n1}, {&p.DBM1, s.d1}, {&p.DSM2, s.n2}, {&p.DBM2, s.d2}});
+        AddFractions(p);
+        EXPECT_EQ(static_cast<double>(p.DS4) / p.DB, static_cast<double>(s.n1) / s.d1 + static_cast<double>(s.n2) / s.d2)
+            << s.n1 << "/" << s.d1 << " + " << s.n2 << "/" << s.d2;
+    }
+}
+
 TEST_F(Fractions, MarkupStripping) {
     struct Row {
         const char *in, *out;

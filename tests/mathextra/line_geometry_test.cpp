@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "lessonlib/mathextra/line_geometry.h"
 #include "tests/mathextra/maths_support.h"
@@ -152,4 +153,30 @@ TEST_F(LineGeometry, RotationPointsOnTheEllipse) {
     }
     chart_test::Corner(p, 100, 100, 100, 100);
     EXPECT_EQ(ErrorOf([&] { RotateSegment(p); }), ErrorCode::DivisionByZero);
+}
+
+// Nothing draws these results, so a point whose arithmetic overflows must be
+// the overflow error, not an infinite or undefined point passed on.
+TEST_F(LineGeometry, ResultsBeyondTheSinglesAreAnOverflow) {
+    for (const auto& pts : {std::vector<float>{0, 0, 1, 1, 5e30f, 0, 5e30f + 4e24f, 1e38f},
+                            {5e30f, 0, 5e30f + 4e24f, 1e38f, 0, 0, 1, 1},
+                            {0, 0, 1, 1, 0, 3e38f, 1, -3e38f},
+                            {-3e38f, 0, 3e38f, 1, 0, 1, 1, 0}}) {
+        Points(p, pts[0], pts[1], pts[2], pts[3], pts[4], pts[5], pts[6], pts[7]);
+        EXPECT_EQ(ErrorOf([&] { LineIntersection(p); }), ErrorCode::Overflow) << pts[0] << "," << pts[5];
+    }
+    // A slope of 1e12 through x = 1e30 puts the intercept past the singles.
+    Points(p, 1e30f, 0, 1.0001e30f, 1e38f, -1, 5);
+    EXPECT_EQ(ErrorOf([&] { LineAxisIntersection(p); }), ErrorCode::Overflow);
+    Points(p, 1e30f, 0, 1.0001e30f, 1e38f, 5, -1);
+    EXPECT_EQ(ErrorOf([&] { LineAxisIntersection(p); }), ErrorCode::Overflow);
+    Points(p, -3e38f, 0, 3e38f, 1, 5, -1);  // the run itself overflows
+    EXPECT_EQ(ErrorOf([&] { LineAxisIntersection(p); }), ErrorCode::Overflow);
+
+    chart_test::Corner(p, 100, 200, 300, 200);
+    Set({{&p.TAKASA, 1e38f}, {&p.KAKUDO, 90}});
+    EXPECT_EQ(ErrorOf([&] { RotateSegment(p); }), ErrorCode::Overflow);
+    chart_test::Corner(p, -3e38f, 0, 3e38f, 0);
+    Set({{&p.TAKASA, 50}, {&p.KAKUDO, 90}});
+    EXPECT_EQ(ErrorOf([&] { RotateSegment(p); }), ErrorCode::Overflow);
 }

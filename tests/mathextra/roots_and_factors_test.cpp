@@ -35,8 +35,9 @@ TEST_F(RootsAndFactors, SquareRootTable) {
     }
 }
 
-TEST_F(RootsAndFactors, RadicandZeroIsRefusedAtOnce) {
-    for (float zero : {0.0f, 0.4f, -0.3f, std::numeric_limits<float>::quiet_NaN()}) {
+TEST_F(RootsAndFactors, RadicandNotAWholeNumberOfAtLeastOneIsRefusedAtOnce) {
+    for (float zero : {0.0f, 0.4f, -0.3f, std::numeric_limits<float>::quiet_NaN(), -12.0f, -1.0f, 2.5f, 0.75f,
+                       1.5f}) {
         p.R1B = zero;
         p.R1A = 77;
         EXPECT_EQ(ErrorOf([&] { SimplifySquareRoot(p); }), ErrorCode::IllegalValue) << zero;
