@@ -285,11 +285,15 @@ int main(int argc, char** argv) {
                         sorted.size(), sorted[sorted.size() / 2], sorted[(sorted.size() * 99) / 100],
                         sorted.back(), stepNames[slowest].c_str());
         }
-        std::printf("paced steps (the program paused; a pause unit is %.0f ms): %d, pauses asked for %.2f s in all,"
-                    " longest gap between presented frames %.1f ms (across a pause of %.0f ms),"
-                    " across pauses of one unit at most %.1f ms\n",
-                    lesson::kPauseUnitSeconds * 1000, paced.count, paced.pausedSeconds, paced.longestGapMs,
-                    paced.longestGapPause * 1000, paced.longestUnitGapMs);
+        if (paced.count == 0) {
+            std::printf("paced steps (the program paused): none\n");
+        } else {
+            std::printf("paced steps (the program paused; a pause unit is %.0f ms): %d, pauses asked for %.2f s in"
+                        " all, longest gap between presented frames %.1f ms (across a pause of %.0f ms), across"
+                        " pauses of one unit at most %.1f ms\n",
+                        lesson::kPauseUnitSeconds * 1000, paced.count, paced.pausedSeconds, paced.longestGapMs,
+                        paced.longestGapPause * 1000, paced.longestUnitGapMs);
+        }
         std::printf("processor time while waiting at an any-key wait: %.2f %%\n", keyWaitCpu);
         std::printf("processor time while waiting at the number entry: %.2f %%\n", entryCpu);
         std::printf("resident memory after one walk: %ld kB, after %d: %ld kB\n", rssOne, walks, rssAll);
