@@ -285,6 +285,7 @@ lesson::Text WindowRuntime::OnPollKey() {
 void WindowRuntime::OnPause(double seconds) {
     PresentIfChanged();
     const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+    if (onPause) onPause(seconds);
     for (auto now = Clock::now(); now < deadline; now = Clock::now()) {
         const double left = std::chrono::duration<double, std::milli>(deadline - now).count();
         Pump(int(std::ceil(left)));

@@ -44,11 +44,14 @@ public:
     WindowRuntime(const WindowRuntime&) = delete;
     WindowRuntime& operator=(const WindowRuntime&) = delete;
 
-    // Called after every frame presented, and when the program begins to
-    // wait for a key or a number (for measurements).
+    // Called after every frame presented, when the program begins to wait
+    // for a key or a number, and when a timed pause begins, with the seconds
+    // the program asked for, after what was drawn before it has been
+    // presented (for measurements).
     std::function<void()> onPresent;
     std::function<void(lesson::WaitKind)> onWait;
     std::function<void()> onWaitEnds;
+    std::function<void(double)> onPause;
 
     // The size of the picture in device pixels.
     int PixelWidth() const { return canvas_->Width(); }

@@ -5,10 +5,21 @@
 // Starts PROGRAM in the window and types its built-in walk (the one the
 // screenshot tour types) as key events, MS (150) after each step's frame,
 // N (10) times, the program starting again after each walk ends. Prints:
+//   - the renderer: SDL's, and OpenGL's name for it where SDL draws with it;
 //   - start-up: process start to the first presented frame of the menu;
 //   - every step, from the key to the first frame presented after the
 //     program waits again: median, 99th percentile, maximum, and the
-//     slowest step by its place in the walk;
+//     slowest step by its place in the walk. A step runs as long as the
+//     program computes; one whose screen does not change presents nothing
+//     when the program waits again and ends, after two seconds without a
+//     frame, at the moment the program began to wait. Paced steps (below)
+//     are left out;
+//   - the paced steps, during which the program paused (a timed pause, in
+//     units of 30 ms): how many, the pause they asked for in all, and the
+//     longest gap between two frames presented while they ran, with the
+//     longest pause asked for within it. An animation that pauses one unit
+//     per frame must present every frame: its gaps are reported apart and
+//     stay near one unit;
 //   - processor time while the program waits at an any-key wait and at
 //     the number entry, over SECONDS (5) each, on the first walk;
 //   - resident memory after one walk and after N.
@@ -25,6 +36,7 @@
 #include <fstream>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,6 +44,7 @@
 #include "Diceway/diceway.h"
 #include "Tallyview/tallyview.h"
 #include "platform/window_runtime.h"
+#include "tools/step_frames.h"
 #include "tools/tour_walks.h"
 
 namespace {
@@ -99,15 +112,29 @@ std::vector<std::string> StepNames(const std::string& walk) {
     return names;
 }
 
+// OpenGL's name of the renderer when SDL draws with OpenGL, else "".
+std::string GlRenderer() {
+    using GetString = const unsigned char* (*)(unsigned);
+    constexpr unsigned kGlRenderer = 0x1F01;
+    if (!SDL_GL_GetCurrentContext()) return "";
+    const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
+    return name ? reinterpret_cast<const char*>(name) : "";
+}
+
 // What the main thread tells the typist.
 struct Shared {
     std::mutex m;
     std::condition_variable cv;
-    bool waiting = false;             // the program waits and has presented since
+    bool waiting = false;  // the program waits and has presented since
     lesson::WaitKind kind{};
+    // Since when the program waits, its key pushed or its wait begun;
+    // empty while it runs.
+    std::optional<Clock::time_point> waitingSince;
     Clock::time_point keyAt{};        // when the step's key was pushed
     Clock::time_point presentedAt{};  // the step's first frame after the wait began
     bool stepOpen = true;             // a key is out, its frame not yet presented
+    bench::StepFrames frames;         // of the open step
     bool done = false;
 };
 
@@ -138,40 +165,65 @@ int main(int argc, char** argv) {
         platform::WindowRuntime rt(name);
         SDL_RendererInfo info{};
         SDL_GetRendererInfo(SDL_GetRenderer(rt.Window()), &info);
-        std::printf("%s in a %dx%d window, renderer %s\n", name.c_str(), rt.PixelWidth(), rt.PixelHeight(),
-                    info.name);
+        const std::string gl = GlRenderer();
+        std::printf("%s in a %dx%d window, renderer %s%s%s\n", name.c_str(), rt.PixelWidth(), rt.PixelHeight(),
+                    info.name, gl.empty() ? "" : ": ", gl.c_str());
 
         Shared s;
-        bool inWait = false;
         rt.onWait = [&](lesson::WaitKind kind) {
-            inWait = true;
             std::lock_guard lock(s.m);
             s.kind = kind;
+            s.waitingSince = Clock::now();
+            s.cv.notify_all();
         };
-        rt.onWaitEnds = [&] { inWait = false; };
+        rt.onWaitEnds = [&] {
+            std::lock_guard lock(s.m);
+            s.waitingSince.reset();
+            s.cv.notify_all();
+        };
+        rt.onPause = [&](double seconds) {
+            std::lock_guard lock(s.m);
+            s.frames.Pause(seconds);
+        };
         // A step ends with the first frame presented while the program waits
         // again after its key (a digit's echo in the number entry, too).
         rt.onPresent = [&] {
-            if (!inWait) return;
+            const auto now = Clock::now();
             std::lock_guard lock(s.m);
             if (!s.stepOpen) return;
+            s.frames.Present(Ms(now - processStart));
+            if (!s.waitingSince) return;
             s.stepOpen = false;
-            s.presentedAt = Clock::now();
+            s.presentedAt = now;
             s.waiting = true;
             s.cv.notify_all();
         };
 
         std::vector<double> steps;
         std::vector<std::string> stepNames;
+        bench::PacedSteps paced;
         double startUpMs = 0, keyWaitCpu = -1, entryCpu = -1;
         long rssOne = 0;
         std::thread typist([&] {
             std::unique_lock lock(s.m);
             auto awaitWait = [&] {
-                // A step whose screen does not change presents nothing new:
-                // it is counted from its key to two seconds at most.
-                if (!s.cv.wait_for(lock, std::chrono::seconds(2), [&] { return s.waiting || s.done; }))
-                    s.presentedAt = Clock::now();
+                // However long the program runs and pauses; a step whose
+                // screen does not change presents nothing new and ends when
+                // the program began to wait.
+                while (!s.waiting && !s.done) {
+                    if (!s.waitingSince) {
+                        s.cv.wait(lock);
+                        continue;
+                    }
+                    const Clock::time_point since = *s.waitingSince;
+                    const auto deadline = since + std::chrono::seconds(2);
+                    s.cv.wait_until(lock, deadline);
+                    if (!s.waiting && !s.done && s.waitingSince == since && Clock::now() >= deadline) {
+                        s.presentedAt = since;
+                        s.stepOpen = false;
+                        break;
+                    }
+                }
                 s.waiting = false;
             };
             auto measureIdle = [&] {
@@ -194,14 +246,19 @@ int main(int argc, char** argv) {
                     lock.lock();
                     s.keyAt = Clock::now();
                     s.stepOpen = true;
+                    s.frames.Begin();
+                    const bool last = k + 1 == walk.size();  // the last key ends the program
+                    if (last) s.waitingSince.reset();
+                    else s.waitingSince = s.keyAt;
                     PushKey(walk[k]);
-                    if (k + 1 == walk.size()) {  // the last key ends the program
-                        s.stepOpen = true;            // the next start's menu
-                        break;
-                    }
+                    if (last) break;  // the step stays open for the next start's menu
                     awaitWait();
-                    steps.push_back(Ms(s.presentedAt - s.keyAt));
-                    stepNames.push_back(names[k]);
+                    if (s.frames.Paced()) {
+                        paced.Add(s.frames);
+                    } else {
+                        steps.push_back(Ms(s.presentedAt - s.keyAt));
+                        stepNames.push_back(names[k]);
+                    }
                 }
             }
         });
@@ -227,6 +284,15 @@ int main(int argc, char** argv) {
                         " (slowest: %s)\n",
                         sorted.size(), sorted[sorted.size() / 2], sorted[(sorted.size() * 99) / 100],
                         sorted.back(), stepNames[slowest].c_str());
+        }
+        if (paced.count == 0) {
+            std::printf("paced steps (the program paused): none\n");
+        } else {
+            std::printf("paced steps (the program paused; a pause unit is %.0f ms): %d, pauses asked for %.2f s in"
+                        " all, longest gap between presented frames %.1f ms (across a pause of %.0f ms), across"
+                        " pauses of one unit at most %.1f ms\n",
+                        lesson::kPauseUnitSeconds * 1000, paced.count, paced.pausedSeconds, paced.longestGapMs,
+                        paced.longestGapPause * 1000, paced.longestUnitGapMs);
         }
         std::printf("processor time while waiting at an any-key wait: %.2f %%\n", keyWaitCpu);
         std::printf("processor time while waiting at the number entry: %.2f %%\n", entryCpu);

@@ -134,7 +134,7 @@ Text Runtime::PollKey() {
 
 void Runtime::Pause(float count, Loc loc) {
     const float c = Finite(count, loc);
-    if (c > 0) OnPause(static_cast<double>(c) * 0.030);
+    if (c > 0) OnPause(static_cast<double>(c) * kPauseUnitSeconds);
     else Service();
 }
 

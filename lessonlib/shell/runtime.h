@@ -75,6 +75,9 @@ inline constexpr char32_t kKeyWithoutCharacter = 0;
 // screenshot tour and tests, the window ignores it.
 enum class WaitKind { AnyKey, Number };
 
+// The unit of a timed pause, in seconds.
+inline constexpr double kPauseUnitSeconds = 0.030;
+
 class Runtime {
 public:
     using Loc = std::source_location;
@@ -114,7 +117,7 @@ public:
     // Home, End, the function keys, ...) is kKeyWithoutCharacter. Modifier
     // keys alone give nothing. Never waits for long.
     Text PollKey();
-    // A timed wait of `count` units of 30 ms.
+    // A timed wait of `count` units of 30 ms (kPauseUnitSeconds).
     void Pause(float count, Loc loc = Loc::current());
     // "hh:mm:ss".
     Text ClockText();

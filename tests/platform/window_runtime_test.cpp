@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "lessonlib/shell/errors.h"
 #include "platform/canvas.h"
@@ -172,6 +173,19 @@ TEST_F(WindowTest, DrawingReachesTheScreenDuringALongComputation) {
     const auto start = Clock::now();
     while (presented == Clock::time_point{} && MsSince(start) < 2000) rt->Rnd();
     EXPECT_NE(presented, Clock::time_point{});
+}
+
+TEST_F(WindowTest, APauseTellsItsLengthOnceWhatWasDrawnBeforeItIsPresented) {
+    rt->Pause(1);  // the set-up's frames
+    std::vector<double> events;  // a pause's seconds, -1 for a frame
+    rt->onPresent = [&] { events.push_back(-1); };
+    rt->onPause = [&](double seconds) { events.push_back(seconds); };
+    rt->Box(100, 100, 300, 300, 0);
+    rt->Pause(1);
+    rt->Pause(2.5f);  // nothing new to present
+    rt->Pause(0);     // no pause at all
+    rt->Pause(-1);
+    EXPECT_EQ(events, (std::vector<double>{-1, lesson::kPauseUnitSeconds, 2.5 * lesson::kPauseUnitSeconds}));
 }
 
 // Closing the window ends whatever the program is doing.
