@@ -65,6 +65,29 @@ double CellWidth(const DrawOp& op, char32_t c) {
     return lesson::ByteWidth(c) == 2 ? FullCellWidth(op) : FullCellWidth(op) / 2;
 }
 
+// The cells in which the text routines draw their maths letters, and how
+// each stands in its line. The routines hang an italic letter's cell above
+// the line of Gothic cells it belongs to and advance the pen by less than the
+// cell's width; the script l's cell is a cell of its line.
+struct MathsLetterCell {
+    double width, height;
+    double penLeft;               // the pen, from the cell's left edge
+    double advance;               // how far the pen moves past the letter
+    double lineTop, lineHeight;   // the line's cells: top from the cell's top
+};
+constexpr MathsLetterCell kMathsLetterCells[] = {
+    {40, 56, -4, 27, 22, 48},  // a, x, c on a formula line (Gothic 16 at scale 3, 3)
+    {48, 40, -4, 32, 16, 32},  // a, x, c in a fraction's part (Gothic 16 at scale 4, 2)
+    {28, 32, -4, 20, 12, 30},  // a, x, c in plain text (Gothic 15 at scale 3, 2)
+    {48, 48, 0, 32, 0, 48},    // the script l on a formula line
+};
+
+const MathsLetterCell* FindMathsLetterCell(double width, double height) {
+    for (const MathsLetterCell& cell : kMathsLetterCells)
+        if (cell.width == width && cell.height == height) return &cell;
+    return nullptr;
+}
+
 // The parameter of the point of an ellipse that lies at `angle` as seen
 // from the centre.
 double EllipseParameter(double angle, double rx, double ry) {
@@ -151,6 +174,11 @@ struct Canvas::Impl {
     void Dot(const DrawOp& op, double rx, double ry);
     void Circle(const DrawOp& op);
     void Text(const DrawOp& op);
+    Point PlaceGothicGlyph(double x, double top, double width, const FontFace& face,
+                           const cairo_matrix_t& matrix, const cairo_glyph_t* glyphs, int count);
+    Point PlaceSerifGlyph(const DrawOp& op, double x, double top, double width,
+                          const FontFace& face, cairo_matrix_t& matrix,
+                          const cairo_glyph_t* glyphs, int count);
     PixelRect DeviceBounds(const DrawOp& op) const;
 };
 
@@ -210,10 +238,11 @@ void Canvas::Impl::Circle(const DrawOp& op) {
     Stroke(op.colour, op.lineWidth, CAIRO_LINE_JOIN_ROUND);
 }
 
-// Every character has its own cell, left to right from the op's point; the
-// glyph is scaled so that the face's ascent and descent fill the cell's
-// height and a full-width (one em) glyph fills a full-width cell, and it is
-// centred in its cell.
+// Every character has its own cell, left to right from the op's point.
+// A Gothic glyph is scaled so that the face's ascent and descent fill the
+// cell's height and a full-width (one em) glyph fills a full-width cell, and
+// it is centred in its cell. A serif glyph (the maths letters) keeps the
+// face's proportions: one em across as high, from the cell's height.
 void Canvas::Impl::Text(const DrawOp& op) {
     const double height = CellHeight(op), fullWidth = FullCellWidth(op);
     if (height <= 0 || fullWidth <= 0) return;
@@ -224,34 +253,72 @@ void Canvas::Impl::Text(const DrawOp& op) {
         const double width = CellWidth(op, c);
         const GlyphChoice choice = ChooseGlyph(op.font.face, op.font.bold, op.font.italic, c);
         const FontFace& face = *choice.face;
+        const double em = height / (face.ascent + face.descent);
         cairo_set_font_face(cr, face.face);
         cairo_matrix_t matrix;
-        cairo_matrix_init_scale(&matrix, fullWidth, height / (face.ascent + face.descent));
+        cairo_matrix_init_scale(&matrix, face.proportional ? em : fullWidth, em);
         if (face.slanted) matrix.xy = -kSlant * matrix.yy;
         cairo_set_font_matrix(cr, &matrix);
-        cairo_scaled_font_t* font = cairo_get_scaled_font(cr);
 
         const std::string utf8 = lesson::ToUtf8(choice.drawn);
         cairo_glyph_t* glyphs = nullptr;
         int count = 0;
-        if (cairo_scaled_font_text_to_glyphs(font, 0, 0, utf8.data(), int(utf8.size()), &glyphs,
-                                             &count, nullptr, nullptr, nullptr) ==
-                CAIRO_STATUS_SUCCESS &&
+        if (cairo_scaled_font_text_to_glyphs(cairo_get_scaled_font(cr), 0, 0, utf8.data(),
+                                             int(utf8.size()), &glyphs, &count, nullptr, nullptr,
+                                             nullptr) == CAIRO_STATUS_SUCCESS &&
             count > 0) {
-            cairo_text_extents_t extents;
-            cairo_scaled_font_glyph_extents(font, glyphs, count, &extents);
-            const double baseline = top + face.ascent * matrix.yy;
-            double left = x + (width - extents.x_advance) / 2;
-            if (face.emboldened) left -= kBoldGrowth * matrix.yy / 2;  // centre the thickening
+            const Point at =
+                face.proportional
+                    ? PlaceSerifGlyph(op, x, top, width, face, matrix, glyphs, count)
+                    : PlaceGothicGlyph(x, top, width, face, matrix, glyphs, count);
             for (int i = 0; i < count; ++i) {
-                glyphs[i].x += left;
-                glyphs[i].y += baseline;
+                glyphs[i].x += at.x;
+                glyphs[i].y += at.y;
             }
             cairo_show_glyphs(cr, glyphs, count);
         }
         cairo_glyph_free(glyphs);
         x += width;
     }
+}
+
+// The origin of a Gothic glyph: on the face's baseline, its advance centred
+// in the cell.
+Point Canvas::Impl::PlaceGothicGlyph(double x, double top, double width, const FontFace& face,
+                                      const cairo_matrix_t& matrix, const cairo_glyph_t* glyphs,
+                                      int count) {
+    cairo_text_extents_t extents;
+    cairo_scaled_font_glyph_extents(cairo_get_scaled_font(cr), glyphs, count, &extents);
+    double left = x + (width - extents.x_advance) / 2;
+    if (face.emboldened) left -= kBoldGrowth * matrix.yy / 2;  // centre the thickening
+    return {float(left), float(top + face.ascent * matrix.yy)};
+}
+
+// The origin of a serif glyph. A maths letter in one of the maths letter
+// cells stands on the line of Gothic glyphs around it, foot to foot,
+// with its ink centred in the pen's advance (made smaller if it would not
+// fit); any other serif glyph stands on its face's baseline with its
+// advance centred in the cell. The font matrix may shrink.
+Point Canvas::Impl::PlaceSerifGlyph(const DrawOp& op, double x, double top, double width,
+                                     const FontFace& face, cairo_matrix_t& matrix,
+                                     const cairo_glyph_t* glyphs, int count) {
+    cairo_text_extents_t extents;
+    cairo_scaled_font_glyph_extents(cairo_get_scaled_font(cr), glyphs, count, &extents);
+    const MathsLetterCell* cell = FindMathsLetterCell(width, CellHeight(op));
+    if (!cell)
+        return {float(x + (width - extents.x_advance) / 2), float(top + face.ascent * matrix.yy)};
+
+    if (extents.width > cell->advance) {
+        const double shrink = cell->advance / extents.width;
+        cairo_matrix_scale(&matrix, shrink, shrink);
+        cairo_set_font_matrix(cr, &matrix);
+        cairo_scaled_font_glyph_extents(cairo_get_scaled_font(cr), glyphs, count, &extents);
+    }
+    const FontFace& line = *ChooseGlyph("ｺﾞｼｯｸ", false, false, U'x').face;
+    const double lineEm = cell->lineHeight / (line.ascent + line.descent);
+    const double foot = top + cell->lineTop + (line.ascent - line.foot) * lineEm;
+    const double left = x + cell->penLeft + (cell->advance - extents.width) / 2 - extents.x_bearing;
+    return {float(left), float(foot + face.foot * matrix.yy)};
 }
 
 // The device pixels an op can touch, within the plane: its logical extent

@@ -58,8 +58,8 @@ FontStyle OwnStyle(FcPattern* match) {
     return style;
 }
 
-// Ascent and descent in ems, measured at a large size so that no rounding
-// of the font's metrics shows.
+// Ascent, descent and foot in ems, measured at a large size so that no
+// rounding of the font's metrics shows.
 void MeasureFace(FontFace& f) {
     constexpr double kSize = 1000;
     cairo_matrix_t fontMatrix, ctm;
@@ -74,6 +74,9 @@ void MeasureFace(FontFace& f) {
     f.ascent = extents.ascent / kSize;
     f.descent = extents.descent / kSize;
     if (f.ascent + f.descent <= 0) f.ascent = 1;
+    cairo_text_extents_t x;
+    cairo_scaled_font_text_extents(scaled, "x", &x);
+    if (x.height > 0) f.foot = -(x.y_bearing + x.height) / kSize;
     cairo_scaled_font_destroy(scaled);
     cairo_font_options_destroy(options);
 }
@@ -91,6 +94,7 @@ public:
         if (found != faces_.end()) return found->second;
 
         FontFace f;
+        f.proportional = std::string(family) != kGothicFamily;
         FcPattern* match = MatchFont(family, bold, italic);
         if (!match) {
             // No fonts at all: cairo's own fallback still draws something.

@@ -19,6 +19,10 @@ namespace platform {
 struct FontFace {
     cairo_font_face_t* face = nullptr;  // owned by the face cache
     double ascent = 0, descent = 0;
+    // How far above the baseline the face's letters and digits stand (the
+    // foot of its "x"): the Gothic face lifts its Latin glyphs a little.
+    double foot = 0;
+    bool proportional = false;  // the serif face: glyphs of their own widths
     bool slanted = false;     // italic wanted, the face has none: slant its glyphs
     bool emboldened = false;  // bold made by thickening the glyphs
 };

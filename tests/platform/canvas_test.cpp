@@ -159,6 +159,29 @@ TEST(CanvasText, FacesByNameAndWeight) {
     FcConfigDestroy(empty);
 }
 
+// A maths letter keeps its face's shape whatever cell it is drawn in, and
+// every pixel it inks is reported, also below its cell where it stands on
+// its line.
+TEST(CanvasText, MathsLettersKeepTheFaceProportions) {
+    auto aspect = [](const lesson::Text& face, const lesson::Text& letter, int hscale, int vscale, float size) {
+        Canvas canvas(kW, kH, 1.0);
+        DrawOp op = TextOp({100, 100}, letter, hscale, vscale, true, face, size);
+        op.font.italic = face == "Times New Roman";
+        DrawChecked(canvas, op);
+        const PixelRect ink = InkOf(canvas).bounds;
+        return double(ink.x1 - ink.x0) / (ink.y1 - ink.y0);
+    };
+    for (const char* letter : {"x", "a", "c"}) {
+        SCOPED_TRACE(letter);
+        const double line = aspect("Times New Roman", letter, 10, 7, 8);
+        EXPECT_NEAR(aspect("Times New Roman", letter, 12, 5, 8), line, 0.1);
+        EXPECT_NEAR(aspect("Times New Roman", letter, 7, 4, 8), line, 0.15);
+        EXPECT_NEAR(aspect("Times New Roman", letter, 3, 2, 20.8f), line, 0.1);  // a figure's axis label
+        EXPECT_LT(line, 1.3);
+    }
+    EXPECT_LT(aspect("MT Extra", "l", 6, 3, 16), 0.7);
+}
+
 // Drawing a shape and then the same shape in colour 15 leaves nothing, at
 // any scale, whatever the coordinates' fractions; so does an erasing box
 // whose edges coincide with the box it covers. Both report what they change.
