@@ -2,9 +2,12 @@
 
 #include <iostream>
 
+#include "Diceway/diceway.h"
+#include "Tallyview/tallyview.h"
 #include "platform/colour_measures.h"
 #include "platform/contrast_audit.h"
 #include "platform/palette.h"
+#include "tools/tour_walks.h"
 
 namespace {
 
@@ -125,6 +128,25 @@ TEST(ContrastAudit, FailsTheLeastLegiblePairAndNamesItInTheTable) {
     EXPECT_NE(table.find("too low"), std::string::npos) << table;
     // The box texts are listed even where nothing draws them.
     EXPECT_NE(table.find("9 on 12"), std::string::npos) << table;
+}
+
+// The built-in walks reach every screen: each pair a screen draws, and the
+// box texts, must be legible and the colour numbers must look different.
+// The table goes to the test's output for a person to read.
+void ExpectLegibleWalk(const std::string& program, const ContrastAudit::Run& run, const std::string& walk) {
+    ContrastAudit audit;
+    const lesson::RunResult result = audit.Walk(program, run, lesson::Text(walk));
+    std::cout << program << "'s walk:\n" << audit.Table();
+    EXPECT_EQ(result.kind, lesson::RunResult::Kind::Ended);
+    for (const std::string& failure : audit.Failures()) ADD_FAILURE() << failure;
+}
+
+TEST(ContrastAudit, TallyviewsScreensDrawLegiblePairs) {
+    ExpectLegibleWalk("Tallyview", tallyview::RunTallyview, tour::TallyviewWalk());
+}
+
+TEST(ContrastAudit, DicewaysScreensDrawLegiblePairs) {
+    ExpectLegibleWalk("Diceway", diceway::RunDiceway, tour::DicewayWalk());
 }
 
 }  // namespace
