@@ -19,6 +19,7 @@ void HeadlessRuntime::Render(const lesson::DrawOp& op) {
         throw lesson::WindowClosed{};
     }
     if (keepOps_) ops_.push_back(op);
+    if (beforeDraw) beforeDraw(op);
     if (canvas_) canvas_->Draw(op);
 }
 

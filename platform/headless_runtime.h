@@ -37,6 +37,9 @@ public:
     // it waits with no key left (then the run ends).
     std::function<void(lesson::WaitKind)> onWait;
     std::function<void()> onKeysOut;
+    // Called with every drawing operation before the canvas draws it, so
+    // the picture can be read as it was beneath the operation.
+    std::function<void(const lesson::DrawOp&)> beforeDraw;
 
     // Drawing operations since the program last began to wait; past
     // `limit` of them the run ends as if the window had been closed and

@@ -3,6 +3,7 @@
 //
 //   lesson-tour PROGRAM [--keys KEYS | --keys-file FILE] [--clock HH:MM:SS] [--png DIR] [--ops FILE]
 //   lesson-tour PROGRAM --random N [--seed S]
+//   lesson-tour PROGRAM --contrast [--keys KEYS | --keys-file FILE]
 //
 // KEYS are typed in order; \r is Enter, \b Backspace, \f form feed, \0 a key
 // without a character (Page Down, F5, ...) and \\ a backslash. Without
@@ -16,6 +17,11 @@
 // 1), starting the program again whenever it ends, and prints one summary
 // line. It exits 1 on an error screen, or when a step draws more than a
 // bound of operations without coming back to a wait.
+//
+// --contrast runs the walk (or the keys) through the contrast audit and
+// prints its table: every text colour on every ground the screens draw,
+// with its contrast, glyph and mark counts and the step that first shows
+// it (the event number above), then any pair below its least contrast.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -34,6 +40,7 @@
 #include "lessonlib/shell/errors.h"
 #include "lessonlib/shell/key_wait.h"
 #include "lessonlib/shell/number_entry.h"
+#include "platform/contrast_audit.h"
 #include "platform/headless_runtime.h"
 #include "platform/op_text.h"
 #include "tools/tour_walks.h"
@@ -162,6 +169,8 @@ std::optional<std::string> Unescape(const std::string& s) {
 int Usage(const char* message) {
     std::cerr << "lesson-tour: " << message << "\n"
               << "usage: lesson-tour PROGRAM [--keys KEYS] [--clock HH:MM:SS] [--png DIR] [--ops FILE]\n"
+              << "       lesson-tour PROGRAM --random N [--seed S]\n"
+              << "       lesson-tour PROGRAM --contrast [--keys KEYS]\n"
               << "programs:";
     for (const auto& [name, entry] : Programs()) std::cerr << " " << name;
     std::cerr << "\n";
@@ -210,8 +219,13 @@ int main(int argc, char** argv) {
     long randomKeys = -1;
     unsigned seed = 1;
     std::string clock = "12:34:56", pngDir, opsPath;
+    bool contrast = false;
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--contrast") {
+            contrast = true;
+            continue;
+        }
         if (i + 1 >= argc) return Usage("option without a value");
         const std::string value = argv[++i];
         if (option == "--keys") {
@@ -247,6 +261,14 @@ int main(int argc, char** argv) {
         }
     }
     if (randomKeys >= 0) return Soak(program->second, randomKeys, seed);
+    if (contrast) {
+        platform::ContrastAudit audit;
+        const lesson::RunResult result =
+            audit.Walk(argv[1], program->second.run, lesson::Text(keys ? *keys : program->second.walk()));
+        std::cout << audit.Table();
+        for (const std::string& failure : audit.Failures()) std::cout << "  " << failure << "\n";
+        return result.kind == lesson::RunResult::Kind::Error ? 1 : 0;
+    }
     if (!pngDir.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(pngDir, ec);
