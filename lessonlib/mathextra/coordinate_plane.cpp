@@ -190,9 +190,15 @@ void PlotLabelledPoint(Program& p) {
     p.GX = p.GX0 + p.SIZE * p.XG / p.BAIX;
     p.GY = p.GY0 - p.SIZE * p.YG / p.BAIY;
     p.rt.Circle({.cx = p.GX, .cy = p.GY, .radius = p.R, .colour = p.CCC3});
+    p.X = p.GX - 20;
+    p.Y = p.GY - 40;
+    DrawShiftedLabel(p);
+}
+
+void DrawShiftedLabel(Program& p) {
     p.CCC1 = p.CCC3;
-    p.X = p.GX - 20 + p.KASANARIX;
-    p.Y = p.GY - 40 + p.KASANARIY;
+    p.X = p.X + p.KASANARIX;
+    p.Y = p.Y + p.KASANARIY;
     p.AA_s = p.AAA_s;
     DrawFormula(p);
     p.KASANARIX = 0;

@@ -28,8 +28,8 @@ void DrawCoordinateGrid(Program& p);
 // Labels the ticks of the plane just drawn (every non-zero whole multiple of
 // 5 among the indices AA1 .. AA2 and BB1 .. BB2) with their value, index *
 // BAIX or index * BAIY, to one decimal cut off, not rounded ("2.5", "-5",
-// "1.2" for 1.25; a scale held just below its decimal, as 0.7 is, still
-// gives its tenths). In colour 0 at size SIZE1, 4 units below the plane's own
+// "1.2" for 1.25; a product of index and scale held just below its decimal,
+// as 10 * 0.01 is, still gives its tenths). In colour 0 at size SIZE1, 4 units below the plane's own
 // numbers; the point is drawn on its own over the join of the whole part and
 // the decimal. Leaves the font size 16; P1, P2 (whole part and tenth), P1$,
 // P2$ of the last y index visited and II one past it; AA$ the last label.
@@ -41,5 +41,10 @@ void DrawDecimalTicks(Program& p);
 // 20 units left of and 40 above it, moved by KASANARIX, KASANARIY. Leaves the
 // pen after the label, AA$ empty; the shifts 0 and BAIX = BAIY = 1 again.
 void PlotLabelledPoint(Program& p);
+
+// The formula label AAA$ in colour CCC3 (left in CCC1) from the pen moved by
+// KASANARIX, KASANARIY; then the shifts 0 and BAIX = BAIY = 1 again. Leaves
+// the pen after the label and AA$ empty.
+void DrawShiftedLabel(Program& p);
 
 }  // namespace lesson

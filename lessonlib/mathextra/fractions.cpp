@@ -45,6 +45,9 @@ float Gcd(float a, float b) {
     return a;
 }
 
+// n with the sign of n / d: the sign a fraction takes into its numerator.
+float SignedNumerator(float n, float d) { return n * d < 0 ? -std::fabs(n) : std::fabs(n); }
+
 }  // namespace
 
 void GcdLcm(Program& p) {
@@ -56,7 +59,7 @@ void GcdLcm(Program& p) {
     p.X2 = p.DB;
     p.LB8 = p.X1 * p.X2;
     p.X1 = Gcd(p.X1, p.X2);
-    p.X2 = 0;
+    p.X2 = 0;  // where Euclid's passes leave it
     p.X3 = p.X1;
     p.X4 = Divide(p.LB8, p.X3);
 }
@@ -138,12 +141,12 @@ void AddFractions(Program& p) {
         const double n1 = p.DSM1, d1 = std::fabs(p.DBM1), n2 = p.DSM2, d2 = std::fabs(p.DBM2);
         RequireWholeRange({n1, d1, n2, d2, n1 * d2, n2 * d1, d1 * d2});
         const double gcd = d1 == 1 || d2 == 1 ? 1 : Gcd(static_cast<float>(d1), static_cast<float>(d2));
-        const double s1 = (p.DSM1 * p.DBM1 < 0 ? -std::fabs(n1) : std::fabs(n1)) * d2 / gcd;
-        const double s2 = (p.DSM2 * p.DBM2 < 0 ? -std::fabs(n2) : std::fabs(n2)) * d1 / gcd;
+        const double s1 = SignedNumerator(p.DSM1, p.DBM1) * d2 / gcd;
+        const double s2 = SignedNumerator(p.DSM2, p.DBM2) * d1 / gcd;
         RequireWholeRange({s1 + s2});
     }
     for (auto [n, d] : {std::pair{&p.DSM1, &p.DBM1}, std::pair{&p.DSM2, &p.DBM2}}) {
-        *n = *n * *d < 0 ? -std::fabs(*n) : std::fabs(*n);
+        *n = SignedNumerator(*n, *d);
         *d = std::fabs(*d);
     }
     if (p.DBM1 == 1 && p.DBM2 == 1) {

@@ -1,8 +1,8 @@
 #include "lessonlib/mathextra/function_graphs.h"
 
+#include "lessonlib/mathextra/coordinate_plane.h"
 #include "lessonlib/shell/loops.h"
 #include "lessonlib/shell/numbers.h"
-#include "lessonlib/text/formula.h"
 
 namespace lesson {
 
@@ -21,7 +21,7 @@ float Function(const Program& p, float x) {
 }  // namespace
 
 void DrawFunctionGraph(Program& p) {
-    const int width = p.rt.LineWidth();  // DrawFormula overwrites DR
+    const int width = p.rt.LineWidth();  // the label's formula drawing overwrites DR
     if (p.BAIX == 0) p.BAIX = 1;
     if (p.BAIY == 0) p.BAIY = 1;
     if (p.IROIRO == 4 && p.BB == 0) {
@@ -35,15 +35,7 @@ void DrawFunctionGraph(Program& p) {
         }
         PlotCurveDots(p);
     }
-    p.CCC1 = p.CCC3;
-    p.X = p.X + p.KASANARIX;
-    p.Y = p.Y + p.KASANARIY;
-    p.AA_s = p.AAA_s;
-    DrawFormula(p);
-    p.KASANARIX = 0;
-    p.KASANARIY = 0;
-    p.BAIX = 1;
-    p.BAIY = 1;
+    DrawShiftedLabel(p);
     p.rt.SetLineWidth(static_cast<float>(width));
 }
 

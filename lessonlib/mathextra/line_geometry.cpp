@@ -23,6 +23,25 @@ float Slope(float rise, float run) {
     return Divide(rise, run);
 }
 
+// The line through (x0, y0) and (x1, y1) in slope form. A level line (two
+// equal points too) has slope 0 and intercept y0; an upright one the slope
+// marker, no intercept, and its x in `uprightX`. True when upright.
+bool SlopeForm(float x0, float y0, float x1, float y1, float& slope, float& intercept, float& uprightX) {
+    if (y1 == y0) {
+        slope = 0;
+        intercept = y0;
+        return false;
+    }
+    if (x1 == x0) {
+        slope = kVerticalSlope;
+        uprightX = x0;
+        return true;
+    }
+    slope = Slope(y1 - y0, x1 - x0);
+    intercept = y0 - slope * x0;
+    return false;
+}
+
 }  // namespace
 
 void PerpendicularFootMark(Program& p) {
@@ -44,29 +63,8 @@ void PerpendicularFootMark(Program& p) {
 }
 
 void LineIntersection(Program& p) {
-    bool firstVertical = false, secondVertical = false;
-    if (p.BY == p.AY) {
-        p.A1 = 0;
-        p.B1 = p.AY;
-    } else if (p.BX == p.AX) {
-        p.A1 = kVerticalSlope;
-        p.AX2 = p.AX;
-        firstVertical = true;
-    } else {
-        p.A1 = Slope(p.BY - p.AY, p.BX - p.AX);
-        p.B1 = p.AY - p.A1 * p.AX;
-    }
-    if (p.CY == p.DY) {
-        p.A2 = 0;
-        p.B2 = p.CY;
-    } else if (p.CX == p.DX) {
-        p.A2 = kVerticalSlope;
-        p.AX2 = p.CX;
-        secondVertical = true;
-    } else {
-        p.A2 = Slope(p.DY - p.CY, p.DX - p.CX);
-        p.B2 = p.CY - p.A2 * p.CX;
-    }
+    const bool firstVertical = SlopeForm(p.AX, p.AY, p.BX, p.BY, p.A1, p.B1, p.AX2);
+    const bool secondVertical = SlopeForm(p.CX, p.CY, p.DX, p.DY, p.A2, p.B2, p.AX2);
     // Verticality is told by the x test, not by the slope marker: a line of
     // slope 1000 is not vertical.
     if ((firstVertical && secondVertical) ||
