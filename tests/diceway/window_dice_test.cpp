@@ -2,13 +2,13 @@
 
 #include <SDL.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "Diceway/ch1_experiments/experiments.h"
 #include "Diceway/diceway.h"
 #include "lessonlib/shell/errors.h"
 #include "platform/window_runtime.h"
+#include "tests/support/own_display.h"
 
 namespace {
 
@@ -31,7 +31,9 @@ float Thrown(diceway::Program& p) {
 // The million throws read no key, yet the window shows every batch and
 // closing it ends the experiment.
 TEST(DiceWindow, ClosingDuringTheExperimentEndsIt) {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
+    testing_support::OwnDisplay display;  // outlives the window
+    if (display.Missing()) GTEST_SKIP() << display.Failure();
+    ASSERT_TRUE(display.Started()) << display.Failure();
     platform::WindowRuntime rt("Diceway test");
     rt.SetUpWindow();
     diceway::Program p(rt);
