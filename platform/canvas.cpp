@@ -65,29 +65,6 @@ double CellWidth(const DrawOp& op, char32_t c) {
     return lesson::ByteWidth(c) == 2 ? FullCellWidth(op) : FullCellWidth(op) / 2;
 }
 
-// The cells in which the text routines draw their maths letters, and how
-// each stands in its line. The routines hang an italic letter's cell above
-// the line of Gothic cells it belongs to and advance the pen by less than the
-// cell's width; the script l's cell is a cell of its line.
-struct MathsLetterCell {
-    double width, height;
-    double penLeft;               // the pen, from the cell's left edge
-    double advance;               // how far the pen moves past the letter
-    double lineTop, lineHeight;   // the line's cells: top from the cell's top
-};
-constexpr MathsLetterCell kMathsLetterCells[] = {
-    {40, 56, -4, 27, 22, 48},  // a, x, c on a formula line (Gothic 16 at scale 3, 3)
-    {48, 40, -4, 32, 16, 32},  // a, x, c in a fraction's part (Gothic 16 at scale 4, 2)
-    {28, 32, -4, 20, 12, 30},  // a, x, c in plain text (Gothic 15 at scale 3, 2)
-    {48, 48, 0, 32, 0, 48},    // the script l on a formula line
-};
-
-const MathsLetterCell* FindMathsLetterCell(double width, double height) {
-    for (const MathsLetterCell& cell : kMathsLetterCells)
-        if (cell.width == width && cell.height == height) return &cell;
-    return nullptr;
-}
-
 // The parameter of the point of an ellipse that lies at `angle` as seen
 // from the centre.
 double EllipseParameter(double angle, double rx, double ry) {
@@ -294,36 +271,36 @@ Point Canvas::Impl::PlaceGothicGlyph(double x, double top, double width, const F
     return {float(left), float(top + face.ascent * matrix.yy)};
 }
 
-// The origin of a serif glyph. A maths letter in one of the maths letter
-// cells stands on the line of Gothic glyphs around it, foot to foot,
-// with its ink centred in the pen's advance (made smaller if it would not
-// fit); any other serif glyph stands on its face's baseline with its
-// advance centred in the cell. The font matrix may shrink.
+// The origin of a serif glyph. A maths letter stands on the Gothic glyphs of
+// its line, foot to foot, with its ink centred in the pen's advance (made
+// smaller if it would not fit); any other serif glyph stands on its face's
+// baseline with its advance centred in the cell. The font matrix may shrink.
 Point Canvas::Impl::PlaceSerifGlyph(const DrawOp& op, double x, double top, double width,
                                      const FontFace& face, cairo_matrix_t& matrix,
                                      const cairo_glyph_t* glyphs, int count) {
     cairo_text_extents_t extents;
     cairo_scaled_font_glyph_extents(cairo_get_scaled_font(cr), glyphs, count, &extents);
-    const MathsLetterCell* cell = FindMathsLetterCell(width, CellHeight(op));
-    if (!cell)
+    if (!op.letterLine)
         return {float(x + (width - extents.x_advance) / 2), float(top + face.ascent * matrix.yy)};
 
-    if (extents.width > cell->advance) {
-        const double shrink = cell->advance / extents.width;
+    const lesson::LetterLine& line = *op.letterLine;
+    if (extents.width > line.advance) {
+        const double shrink = line.advance / extents.width;
         cairo_matrix_scale(&matrix, shrink, shrink);
         cairo_set_font_matrix(cr, &matrix);
         cairo_scaled_font_glyph_extents(cairo_get_scaled_font(cr), glyphs, count, &extents);
     }
-    const FontFace& line = *ChooseGlyph("ｺﾞｼｯｸ", false, false, U'x').face;
-    const double lineEm = cell->lineHeight / (line.ascent + line.descent);
-    const double foot = top + cell->lineTop + (line.ascent - line.foot) * lineEm;
-    const double left = x + cell->penLeft + (cell->advance - extents.width) / 2 - extents.x_bearing;
+    const FontFace& gothic = *ChooseGlyph("ｺﾞｼｯｸ", false, false, U'x').face;
+    const double lineEm = line.height / (gothic.ascent + gothic.descent);
+    const double foot = line.top + (gothic.ascent - gothic.foot) * lineEm;
+    const double left = line.penX + (line.advance - extents.width) / 2 - extents.x_bearing;
     return {float(left), float(foot + face.foot * matrix.yy)};
 }
 
 // The device pixels an op can touch, within the plane: its logical extent
 // grown by the line width and the erasing margin (text by a cell height,
-// for glyphs that reach out of their cells).
+// for glyphs that reach out of their cells; a maths letter's extent holds
+// its line).
 PixelRect Canvas::Impl::DeviceBounds(const DrawOp& op) const {
     if (op.kind == DrawOp::Kind::Clear) return {0, 0, cairo_image_surface_get_width(surface),
                                                 cairo_image_surface_get_height(surface)};
@@ -337,6 +314,12 @@ PixelRect Canvas::Impl::DeviceBounds(const DrawOp& op) const {
         double width = 0;
         for (char32_t c : op.text.Chars()) width += CellWidth(op, c);
         b = {b.x0, b.y0, b.x0 + width, b.y0 + CellHeight(op)};
+        if (const auto& line = op.letterLine) {
+            b.x0 = std::min(b.x0, double(line->penX));
+            b.y0 = std::min(b.y0, double(line->top));
+            b.x1 = std::max(b.x1, double(line->penX) + line->advance);
+            b.y1 = std::max(b.y1, double(line->top) + line->height);
+        }
         margin = CellHeight(op) + 2 / scale;
     }
     PixelRect r{int(std::floor(offsetX + (b.x0 - margin) * scale)),

@@ -98,8 +98,8 @@ void Runtime::Polygon(std::span<const Point> points, float colour, float fill, L
     Emit(op);
 }
 
-void Runtime::DrawText(float x, float y, float hscale, float vscale, float colour,
-                       const Text& text, Loc loc) {
+DrawOp Runtime::TextOp(float x, float y, float hscale, float vscale, float colour,
+                      const Text& text, Loc loc) {
     DrawOp op = NewOp(DrawOp::Kind::Text, colour, loc);
     op.points = {CheckedPoint(x, y, loc)};
     op.hscale = WholeNumber(hscale, loc);
@@ -108,6 +108,20 @@ void Runtime::DrawText(float x, float y, float hscale, float vscale, float colou
         Fail(ErrorCode::IllegalValue, loc);
     op.text = text;
     op.font = font_;
+    return op;
+}
+
+void Runtime::DrawText(float x, float y, float hscale, float vscale, float colour,
+                       const Text& text, Loc loc) {
+    Emit(TextOp(x, y, hscale, vscale, colour, text, loc));
+}
+
+void Runtime::DrawLetter(float x, float y, float hscale, float vscale, float colour,
+                         const Text& text, const LetterLine& line, Loc loc) {
+    DrawOp op = TextOp(x, y, hscale, vscale, colour, text, loc);
+    op.letterLine = LetterLine{Finite(line.penX, loc), Finite(line.advance, loc),
+                               Finite(line.top, loc), Finite(line.height, loc)};
+    if (line.advance <= 0 || line.height <= 0) Fail(ErrorCode::IllegalValue, loc);
     Emit(op);
 }
 

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <source_location>
 #include <span>
 #include <string>
@@ -50,6 +51,15 @@ struct CircleArgs {
     float fill = 0;
 };
 
+// The line a maths letter belongs to, in plane coordinates: the pen of the
+// routine that lays the line out and how far it moves past the letter, and
+// the top and height of the line's Gothic cells. The letter stands foot to
+// foot with that line's glyphs, its ink centred in the pen's advance.
+struct LetterLine {
+    float penX = 0, advance = 0;
+    float top = 0, height = 0;
+};
+
 // One validated drawing operation, as the runtime implementations receive it.
 struct DrawOp {
     enum class Kind { Clear, Line, Box, FilledBox, Circle, Polyline, Polygon, Text };
@@ -65,6 +75,7 @@ struct DrawOp {
     int hscale = 1, vscale = 1;
     Text text;
     FontState font;
+    std::optional<LetterLine> letterLine;  // a maths letter: the line it stands on
 };
 
 // The key code of a key that gives no character and has no code of its
@@ -101,6 +112,10 @@ public:
     // every cell size x vscale tall.
     void DrawText(float x, float y, float hscale, float vscale, float colour, const Text& text,
                   Loc loc = Loc::current());
+    // A maths letter: its text drawn in its cell as DrawText draws it, but
+    // standing on `line` (a positive advance and height).
+    void DrawLetter(float x, float y, float hscale, float vscale, float colour, const Text& text,
+                    const LetterLine& line, Loc loc = Loc::current());
 
     void SetFontName(const Text& face);
     void SetFontSize(float size, Loc loc = Loc::current());
@@ -146,6 +161,8 @@ protected:
 
 private:
     DrawOp NewOp(DrawOp::Kind kind, float colour, Loc loc);
+    DrawOp TextOp(float x, float y, float hscale, float vscale, float colour, const Text& text,
+                  Loc loc);
     void Emit(const DrawOp& op);
 
     FontState font_;

@@ -29,6 +29,21 @@ void GlyphText(Program& p, float dx, float dy, float hscale, float vscale, float
     p.TX += advance;
 }
 
+// The height of the Gothic cells a maths letter stands among: the ordinary
+// glyphs of a formula line and the digits of a fraction's part.
+constexpr float kLineCellHeight = 16 * 3;
+constexpr float kFractionCellHeight = 16 * 2;
+
+// Draws the maths letter B$ in the current font with its cell at the pen
+// moved by (dx, dy), standing on the line of Gothic cells `lineHeight` tall
+// at the pen, then advances.
+void LetterText(Program& p, float dx, float dy, float hscale, float vscale, float lineHeight,
+                float advance) {
+    p.rt.DrawLetter(p.TX + dx, p.TY + dy, hscale, vscale, p.CCC1, p.B_s,
+                    {.penX = p.TX, .advance = advance, .top = p.TY, .height = lineHeight});
+    p.TX += advance;
+}
+
 // The ordinary glyph of B$ outside fractions, by its width in bytes (TA2).
 void DrawOrdinaryGlyph(Program& p) {
     if (p.TA2 == 2) {
@@ -115,9 +130,9 @@ void DrawGlyph(Program& p) {
         p.rt.SetFontSize(8);
         p.rt.SetFontItalic(true);
         if (inFraction) {
-            GlyphText(p, 4, -16, 12, 5, 32);
+            LetterText(p, 4, -16, 12, 5, kFractionCellHeight, 32);
         } else {
-            GlyphText(p, 4, -22, 10, 7, 27);
+            LetterText(p, 4, -22, 10, 7, kLineCellHeight, 27);
         }
         p.rt.SetFontName(kGothic);
         p.rt.SetFontSize(16);
@@ -127,7 +142,7 @@ void DrawGlyph(Program& p) {
         p.rt.SetFontName(kScript);
         p.rt.SetFontSize(16);
         p.rt.SetFontBold(true);
-        GlyphText(p, 0, 0, 6, 3, 32);
+        LetterText(p, 0, 0, 6, 3, kLineCellHeight, 32);
         p.rt.SetFontName(kGothic);
         p.rt.SetFontSize(16);
         p.rt.SetFontBold(false);  // later glyphs of the run stay thin until an "="

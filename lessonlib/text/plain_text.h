@@ -13,7 +13,7 @@ namespace lesson {
 // Draws AA$ from (X, Y) in colour CCC1 and leaves X after it (Y unchanged,
 // AA$ empty). Advances: a full-width character 30; "." "," ")" 8; "(" 12,
 // drawn 8 left of the pen; a half-width blank 20, not drawn; "a" "x" "c" 20,
-// as small raised italics in "Times New Roman"; "y" 20, raised by 6; any
+// as small italics in "Times New Roman" on the line; "y" 20, raised by 6; any
 // other half-width character 20. Leaves bold off and size 16 (after an
 // italic letter also italic off in the face "ゴシック"); the line width is
 // read into DR and set back. A$, R$ and B$ end with the last character

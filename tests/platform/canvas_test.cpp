@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -159,27 +160,57 @@ TEST(CanvasText, FacesByNameAndWeight) {
     FcConfigDestroy(empty);
 }
 
+// The ink of one letter drawn alone at scale 1, every changed pixel checked
+// to be reported; italic in the serif face, as the maths letters are drawn.
+Ink LetterInk(const lesson::Text& face, const lesson::Text& letter, Point cell, int hscale, int vscale,
+              float size, std::optional<lesson::LetterLine> line) {
+    Canvas canvas(kW, kH, 1.0);
+    DrawOp op = TextOp(cell, letter, hscale, vscale, true, face, size);
+    op.font.italic = face == "Times New Roman";
+    op.letterLine = line;
+    DrawChecked(canvas, op);
+    return InkOf(canvas);
+}
+
 // A maths letter keeps its face's shape whatever cell it is drawn in, and
 // every pixel it inks is reported, also below its cell where it stands on
 // its line.
 TEST(CanvasText, MathsLettersKeepTheFaceProportions) {
-    auto aspect = [](const lesson::Text& face, const lesson::Text& letter, int hscale, int vscale, float size) {
-        Canvas canvas(kW, kH, 1.0);
-        DrawOp op = TextOp({100, 100}, letter, hscale, vscale, true, face, size);
-        op.font.italic = face == "Times New Roman";
-        DrawChecked(canvas, op);
-        const PixelRect ink = InkOf(canvas).bounds;
+    auto aspect = [](const lesson::Text& face, const lesson::Text& letter, int hscale, int vscale, float size,
+                     std::optional<lesson::LetterLine> line = std::nullopt) {
+        const PixelRect ink = LetterInk(face, letter, {100, 100}, hscale, vscale, size, line).bounds;
         return double(ink.x1 - ink.x0) / (ink.y1 - ink.y0);
     };
+    // The cells hang over their lines as the text routines draw them: on a
+    // formula line, in a fraction's part, in plain text.
     for (const char* letter : {"x", "a", "c"}) {
         SCOPED_TRACE(letter);
-        const double line = aspect("Times New Roman", letter, 10, 7, 8);
-        EXPECT_NEAR(aspect("Times New Roman", letter, 12, 5, 8), line, 0.1);
-        EXPECT_NEAR(aspect("Times New Roman", letter, 7, 4, 8), line, 0.15);
+        const double line = aspect("Times New Roman", letter, 10, 7, 8, {{96, 27, 122, 48}});
+        EXPECT_NEAR(aspect("Times New Roman", letter, 12, 5, 8, {{96, 32, 116, 32}}), line, 0.1);
+        EXPECT_NEAR(aspect("Times New Roman", letter, 7, 4, 8, {{96, 20, 112, 30}}), line, 0.15);
         EXPECT_NEAR(aspect("Times New Roman", letter, 3, 2, 20.8f), line, 0.1);  // a figure's axis label
         EXPECT_LT(line, 1.3);
     }
-    EXPECT_LT(aspect("MT Extra", "l", 6, 3, 16), 0.7);
+    EXPECT_LT(aspect("MT Extra", "l", 6, 3, 16, {{100, 32, 100, 48}}), 0.7);
+}
+
+// A maths letter stands where its line says, whatever its cell: a taller or
+// moved cell leaves its foot on the line, a lower line takes it down, and
+// its ink stays within the pen's advance.
+TEST(CanvasText, MathsLettersStandOnTheLineTheyAreGiven) {
+    auto placed = [](Point cell, int vscale, lesson::LetterLine line) {
+        return LetterInk("Times New Roman", "x", cell, 10, vscale, 8, line);
+    };
+    const lesson::LetterLine line{.penX = 96, .advance = 27, .top = 122, .height = 48};
+    const Ink onLine = placed({100, 100}, 7, line);
+    ASSERT_GT(onLine.count, 0);
+    EXPECT_TRUE(onLine.bounds.x0 >= 96 && onLine.bounds.x1 <= 96 + 27 + 1)
+        << onLine.bounds.x0 << " to " << onLine.bounds.x1;
+    for (const Ink& other : {placed({100, 90}, 8, line), placed({100, 40}, 7, line)})
+        EXPECT_NEAR(other.bounds.y1, onLine.bounds.y1, 1);
+    lesson::LetterLine lower = line;
+    lower.top += 200;
+    EXPECT_EQ(placed({100, 100}, 7, lower).bounds.y1, onLine.bounds.y1 + 200);
 }
 
 // Drawing a shape and then the same shape in colour 15 leaves nothing, at

@@ -243,6 +243,8 @@ TEST(Runtime, ChecksItsArguments) {
     EXPECT_THROW(rt.FilledBox(0, 0, 1, 1, 15, -1), RuntimeError);
     EXPECT_THROW(rt.Line(0, std::nanf(""), 1, 1, 0), RuntimeError);
     EXPECT_THROW(rt.SetLineWidth(-1), RuntimeError);
+    EXPECT_THROW(rt.DrawLetter(0, 0, 10, 7, 0, "x", {0, 27, std::nanf(""), 48}), RuntimeError);
+    EXPECT_THROW(rt.DrawLetter(0, 0, 10, 7, 0, "x", {0, 0, 0, 48}), RuntimeError);
     // Off-plane, fractional and zero-length drawing is no error.
     EXPECT_NO_THROW(rt.FilledBox(0, 0, 1760, 1800, 15, 15));
     EXPECT_NO_THROW(rt.Line(10.5f, 10.25f, 10.5f, 10.25f, 0));
