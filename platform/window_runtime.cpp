@@ -13,6 +13,7 @@
 #include "lessonlib/shell/errors.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
+#include "platform/x_errors.h"
 
 namespace platform {
 
@@ -108,6 +109,7 @@ WindowRuntime::WindowRuntime(const std::string& title) {
                     "The Japanese font IPAGothic is not installed, so the lessons cannot be shown. "
                     "Install the package fonts-ipafont-gothic and start the program again.");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    IgnoreEventsSentToGoneWindows();
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         Unavailable(title, std::string("Cannot open a window: ") + SDL_GetError());
     // With no display SDL falls back to windows nobody can see.

@@ -3,7 +3,7 @@
 #   install-packages.sh run    what building and starting a program needs
 #   install-packages.sh test   that, and what the tests need
 set -euo pipefail
-packages=(build-essential cmake pkg-config libsdl2-dev libcairo2-dev libfontconfig-dev
+packages=(build-essential cmake pkg-config libsdl2-dev libx11-dev libcairo2-dev libfontconfig-dev
           libfreetype-dev fonts-ipafont-gothic fonts-liberation)
 if [ "${1:-run}" = test ]; then
   packages+=(googletest libgtest-dev xvfb xauth xdotool x11-apps imagemagick)
