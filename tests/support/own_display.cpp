@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,13 +14,13 @@
 #include <cstring>
 #include <vector>
 
-extern char** environ;
-
 namespace testing_support {
 
 namespace {
 
 constexpr auto kReadyWithin = std::chrono::minutes(2);
+// The exit status of the child that finds no Xvfb to run.
+constexpr int kNotInstalled = 126;
 
 // Reads the display number the server writes to `fd` once it accepts
 // clients; empty when the server ends first or is not ready in time.
@@ -63,19 +63,23 @@ OwnDisplay::OwnDisplay() {
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, fds[1], serverFd);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int spawned = posix_spawnp(&pid, "Xvfb", &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    // The server ends with the test process, however that ends.
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) _exit(127);
+        const int quiet = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        // Quiet first: /dev/null may have been given the server's number.
+        if (dup2(quiet, STDOUT_FILENO) < 0 || dup2(quiet, STDERR_FILENO) < 0 || dup2(fds[1], serverFd) < 0)
+            _exit(127);
+        execvp("Xvfb", argv.data());
+        _exit(errno == ENOENT ? kNotInstalled : 127);
+    }
     close(fds[1]);
-    if (spawned != 0) {
+    if (pid < 0) {
         close(fds[0]);
-        missing_ = spawned == ENOENT;
-        failure_ = std::string("cannot start Xvfb: ") + std::strerror(spawned);
+        failure_ = std::string("cannot start Xvfb: ") + std::strerror(errno);
         return;
     }
 
@@ -83,8 +87,10 @@ OwnDisplay::OwnDisplay() {
     close(fds[0]);
     if (number.empty()) {
         kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        failure_ = "Xvfb ended or was not ready within two minutes";
+        int status = 0;
+        waitpid(pid, &status, 0);
+        missing_ = WIFEXITED(status) && WEXITSTATUS(status) == kNotInstalled;
+        failure_ = missing_ ? "Xvfb is not installed" : "Xvfb ended or was not ready within two minutes";
         return;
     }
     server_ = pid;

@@ -13,7 +13,8 @@ fi
 # The server writes its display number to a file once it accepts clients.
 ready=$(mktemp)
 exec {ready_fd}> "$ready"
-Xvfb -displayfd "$ready_fd" -screen 0 1440x720x24 -nolisten tcp -noreset > /dev/null 2>&1 &
+# It ends with this script, however that ends.
+setpriv --pdeathsig TERM Xvfb -displayfd "$ready_fd" -screen 0 1440x720x24 -nolisten tcp -noreset > /dev/null 2>&1 &
 server=$!
 exec {ready_fd}>&-
 trap 'kill $server 2> /dev/null; wait $server 2> /dev/null; rm -f "$ready"' EXIT
