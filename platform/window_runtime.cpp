@@ -246,6 +246,10 @@ void WindowRuntime::Pump(int waitMs) {
 
 void WindowRuntime::Service() {
     if (closed_) throw lesson::WindowClosed{};
+    // A waiting program polls right after it draws, and the poll presents:
+    // a frame here could fall between erasing and redrawing (the number
+    // entry's dot) and show the picture half redrawn.
+    if (waiting_) return;
     const auto now = Clock::now();
     if (now < nextService_) return;
     nextService_ = now + kFrame;

@@ -6,8 +6,11 @@
 // size changes. Whatever has been drawn reaches the screen within about one
 // frame: every runtime operation looks at the clock and, every 16 ms, takes
 // the window's events and presents what changed, so the window stays
-// responsive during long computations too. Waiting for a key sleeps in the
-// event queue, so a polling program uses next to no processor time.
+// responsive during long computations too. While the program waits for a
+// key, its polls present instead: each comes right after the program's
+// drawing, so no frame shows a picture half redrawn. Waiting for a key
+// sleeps in the event queue, so a polling program uses next to no processor
+// time.
 // Closing the window at any moment raises lesson::WindowClosed.
 #pragma once
 
@@ -73,9 +76,11 @@ protected:
     lesson::Text OnClockText() override;
     [[noreturn]] void OnIdleUntilClosed() override;
     void OnWaitBegins(lesson::WaitKind kind) override {
+        waiting_ = true;
         if (onWait) onWait(kind);
     }
     void OnWaitEnds() override {
+        waiting_ = false;
         if (onWaitEnds) onWaitEnds();
     }
     void Service() override;
@@ -103,6 +108,7 @@ private:
     PixelRect dirty_;                  // drawn since the last frame
     bool exposed_ = false;             // the screen must be presented again
     bool closed_ = false;
+    bool waiting_ = false;  // the program polls for a key or a number
     std::deque<char32_t> keys_;
     bool keyAwaitingText_ = false;  // a key is down whose text may follow
     // The operations since the last one that covered the whole plane.
