@@ -35,6 +35,13 @@ constexpr double kTurn = 2 * std::numbers::pi;
 // the farthest an anti-aliased edge can colour.
 constexpr double kEraseMargin = 1.0;
 
+// How far a rasteriser may put a glyph's ink from where it is asked, in
+// device pixels: glyph origins are rounded to a whole or to a quarter pixel.
+constexpr double kGlyphShift = 0.5;
+// Whole device pixels that stay clear between a maths letter's ink and its
+// neighbours', wherever the rasteriser rounds either of them.
+constexpr int kLetterClearPixels = 2;
+
 struct Bounds {
     double x0, y0, x1, y1;
 };
@@ -156,6 +163,11 @@ struct Canvas::Impl {
     Point PlaceSerifGlyph(const DrawOp& op, double x, double top, double width,
                           const FontFace& face, cairo_matrix_t& matrix,
                           const cairo_glyph_t* glyphs, int count);
+    // A stretch of a line in plane units.
+    struct Span {
+        double left, width;
+    };
+    Span LetterRoom(const lesson::LetterLine& line) const;
     PixelRect DeviceBounds(const DrawOp& op) const;
 };
 
@@ -272,9 +284,9 @@ Point Canvas::Impl::PlaceGothicGlyph(double x, double top, double width, const F
 }
 
 // The origin of a serif glyph. A maths letter stands on the Gothic glyphs of
-// its line, foot to foot, with its ink centred in the pen's advance (made
-// smaller if it would not fit); any other serif glyph stands on its face's
-// baseline with its advance centred in the cell. The font matrix may shrink.
+// its line, foot to foot, with its ink centred in its room (made smaller if
+// it would not fit); any other serif glyph stands on its face's baseline
+// with its advance centred in the cell. The font matrix may shrink.
 Point Canvas::Impl::PlaceSerifGlyph(const DrawOp& op, double x, double top, double width,
                                      const FontFace& face, cairo_matrix_t& matrix,
                                      const cairo_glyph_t* glyphs, int count) {
@@ -284,8 +296,9 @@ Point Canvas::Impl::PlaceSerifGlyph(const DrawOp& op, double x, double top, doub
         return {float(x + (width - extents.x_advance) / 2), float(top + face.ascent * matrix.yy)};
 
     const lesson::LetterLine& line = *op.letterLine;
-    if (extents.width > line.advance) {
-        const double shrink = line.advance / extents.width;
+    const Span room = LetterRoom(line);
+    if (extents.width > room.width) {
+        const double shrink = room.width / extents.width;
         cairo_matrix_scale(&matrix, shrink, shrink);
         cairo_set_font_matrix(cr, &matrix);
         cairo_scaled_font_glyph_extents(cairo_get_scaled_font(cr), glyphs, count, &extents);
@@ -293,8 +306,28 @@ Point Canvas::Impl::PlaceSerifGlyph(const DrawOp& op, double x, double top, doub
     const FontFace& gothic = *ChooseGlyph("ｺﾞｼｯｸ", false, false, U'x').face;
     const double lineEm = line.height / (gothic.ascent + gothic.descent);
     const double foot = line.top + (gothic.ascent - gothic.foot) * lineEm;
-    const double left = line.penX + (line.advance - extents.width) / 2 - extents.x_bearing;
+    const double left = room.left + (room.width - extents.width) / 2 - extents.x_bearing;
     return {float(left), float(foot + face.foot * matrix.yy)};
+}
+
+// The stretch of the plane a maths letter's ink may take. Its neighbours'
+// marks reach to the ends of the room they leave it, and a rasteriser may
+// put their ink a glyph shift further in; then come the clear pixels, then
+// the letter's own glyph shift. The room never leaves the letter's advance.
+Canvas::Impl::Span Canvas::Impl::LetterRoom(const lesson::LetterLine& line) const {
+    const double pen = offsetX + line.penX * scale, next = pen + line.advance * scale;
+    const double left = pen + line.reachBefore * scale, right = next - line.reachAfter * scale;
+    double first = std::max(std::ceil(left + kGlyphShift) + kLetterClearPixels, std::ceil(pen));
+    double end = std::min(std::floor(right - kGlyphShift) - kLetterClearPixels, std::floor(next));
+    first += kGlyphShift;
+    end -= kGlyphShift;
+    // Too little room for the clearance (a plane shown very small): the
+    // letter keeps to the middle half of what its neighbours leave.
+    if (end - first < (right - left) / 2) {
+        first = (3 * left + right) / 4;
+        end = (left + 3 * right) / 4;
+    }
+    return {(first - offsetX) / scale, (end - first) / scale};
 }
 
 // The device pixels an op can touch, within the plane: its logical extent

@@ -119,9 +119,12 @@ void Runtime::DrawText(float x, float y, float hscale, float vscale, float colou
 void Runtime::DrawLetter(float x, float y, float hscale, float vscale, float colour,
                          const Text& text, const LetterLine& line, Loc loc) {
     DrawOp op = TextOp(x, y, hscale, vscale, colour, text, loc);
-    op.letterLine = LetterLine{Finite(line.penX, loc), Finite(line.advance, loc),
-                               Finite(line.top, loc), Finite(line.height, loc)};
-    if (line.advance <= 0 || line.height <= 0) Fail(ErrorCode::IllegalValue, loc);
+    op.letterLine = LetterLine{Finite(line.penX, loc),       Finite(line.advance, loc),
+                               Finite(line.top, loc),        Finite(line.height, loc),
+                               Finite(line.reachBefore, loc), Finite(line.reachAfter, loc)};
+    if (line.advance <= 0 || line.height <= 0 || line.reachBefore < 0 || line.reachAfter < 0 ||
+        line.reachBefore + line.reachAfter >= line.advance)
+        Fail(ErrorCode::IllegalValue, loc);
     Emit(op);
 }
 

@@ -52,12 +52,15 @@ struct CircleArgs {
 };
 
 // The line a maths letter belongs to, in plane coordinates: the pen of the
-// routine that lays the line out and how far it moves past the letter, and
-// the top and height of the line's Gothic cells. The letter stands foot to
-// foot with that line's glyphs, its ink centred in the pen's advance.
+// routine that lays the line out and how far it moves past the letter, the
+// top and height of the line's Gothic cells, and how far the marks before
+// and after the letter (their glyphs' cells, a fraction's bar) reach into
+// its advance. The letter stands foot to foot with that line's glyphs, its
+// ink centred in the room they leave it.
 struct LetterLine {
     float penX = 0, advance = 0;
     float top = 0, height = 0;
+    float reachBefore = 0, reachAfter = 0;
 };
 
 // One validated drawing operation, as the runtime implementations receive it.
@@ -113,7 +116,8 @@ public:
     void DrawText(float x, float y, float hscale, float vscale, float colour, const Text& text,
                   Loc loc = Loc::current());
     // A maths letter: its text drawn in its cell as DrawText draws it, but
-    // standing on `line` (a positive advance and height).
+    // standing on `line` (a positive advance and height, reaches of at
+    // least 0 that leave some of the advance).
     void DrawLetter(float x, float y, float hscale, float vscale, float colour, const Text& text,
                     const LetterLine& line, Loc loc = Loc::current());
 

@@ -34,13 +34,47 @@ void GlyphText(Program& p, float dx, float dy, float hscale, float vscale, float
 constexpr float kLineCellHeight = 16 * 3;
 constexpr float kFractionCellHeight = 16 * 2;
 
+// Outside fractions the signs ×, ÷ and ± (typed "*", "/" and "@") are drawn
+// in full-width cells that start 4 left of their pen.
+constexpr float kWideSignReach = 4;
+// A fraction's bar is 4 wide with round ends: it reaches 2 past the
+// fraction on either side.
+constexpr float kFractionBarReach = 2;
+
+bool IsWideSign(const Program& p, const Text& c) {
+    if (p.BUN == 1) return false;
+    for (const char* sign : {"*", "/", "@", "×", "÷", "±"})
+        if (c == Text(sign)) return true;
+    return false;
+}
+
+// How far the marks of a formula line before and after the letter at the
+// pen reach into its advance. The line is drawn a character at a time, so
+// the one after the letter is the first of the text still to draw; the
+// fraction drawn last (origin XT YT, NAGA wide) is the one before it when
+// it ends at the pen on this line. Within a fraction's parts every glyph
+// keeps to its advance.
+LetterLine Neighbours(const Program& p) {
+    LetterLine line;
+    if (p.BUN == 1) return line;
+    const Text next = FirstChars(p.AA_s, 1);
+    if (IsWideSign(p, next)) line.reachAfter = kWideSignReach;
+    if (next == Text("ﾀ")) line.reachAfter = kFractionBarReach;
+    if (p.YT == p.TY && p.XT + p.NAGA == p.TX) line.reachBefore = kFractionBarReach;
+    return line;
+}
+
 // Draws the maths letter B$ in the current font with its cell at the pen
 // moved by (dx, dy), standing on the line of Gothic cells `lineHeight` tall
 // at the pen, then advances.
 void LetterText(Program& p, float dx, float dy, float hscale, float vscale, float lineHeight,
                 float advance) {
-    p.rt.DrawLetter(p.TX + dx, p.TY + dy, hscale, vscale, p.CCC1, p.B_s,
-                    {.penX = p.TX, .advance = advance, .top = p.TY, .height = lineHeight});
+    LetterLine line = Neighbours(p);
+    line.penX = p.TX;
+    line.advance = advance;
+    line.top = p.TY;
+    line.height = lineHeight;
+    p.rt.DrawLetter(p.TX + dx, p.TY + dy, hscale, vscale, p.CCC1, p.B_s, line);
     p.TX += advance;
 }
 

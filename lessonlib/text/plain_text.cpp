@@ -26,14 +26,20 @@ float DrawPlainCharacter(Program& p) {
         case U'x':
         case U'c':
             // A small italic letter in a raised cell, standing on the line of
-            // Gothic cells (size 15 at scale 2); the Gothic face comes back
-            // after it.
+            // Gothic cells (size 15 at scale 2), whose cells, 22.5 wide, reach
+            // 2.5 past their advance of 20; the Gothic face comes back after
+            // it.
             p.B_s = Text();
             p.rt.SetFontName("Times New Roman");
             p.rt.SetFontSize(8);
             p.rt.SetFontItalic(true);
             p.rt.DrawLetter(p.TX + 4, p.TY - 12, 7, 4, p.CCC1, p.R_s,
-                            {.penX = p.TX, .advance = 20, .top = p.TY, .height = 15 * 2});
+                            {.penX = p.TX,
+                             .advance = 20,
+                             .top = p.TY,
+                             .height = 15 * 2,
+                             .reachBefore = 2.5f,
+                             .reachAfter = 2.5f});
             p.rt.SetFontName("ゴシック");
             p.rt.SetFontItalic(false);
             return 20;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -160,11 +161,11 @@ TEST(CanvasText, FacesByNameAndWeight) {
     FcConfigDestroy(empty);
 }
 
-// The ink of one letter drawn alone at scale 1, every changed pixel checked
-// to be reported; italic in the serif face, as the maths letters are drawn.
+// The ink of one letter drawn alone, every changed pixel checked to be
+// reported; italic in the serif face, as the maths letters are drawn.
 Ink LetterInk(const lesson::Text& face, const lesson::Text& letter, Point cell, int hscale, int vscale,
-              float size, std::optional<lesson::LetterLine> line) {
-    Canvas canvas(kW, kH, 1.0);
+              float size, std::optional<lesson::LetterLine> line, double scale = 1) {
+    Canvas canvas(int(kW * scale), int(kH * scale), scale);
     DrawOp op = TextOp(cell, letter, hscale, vscale, true, face, size);
     op.font.italic = face == "Times New Roman";
     op.letterLine = line;
@@ -211,6 +212,15 @@ TEST(CanvasText, MathsLettersStandOnTheLineTheyAreGiven) {
     lesson::LetterLine lower = line;
     lower.top += 200;
     EXPECT_EQ(placed({100, 100}, 7, lower).bounds.y1, onLine.bounds.y1 + 200);
+
+    // On a plane shown so small that the advance has no room for the
+    // clearance, the letter still shows within it.
+    for (double scale : {0.25, 0.125}) {
+        const Ink small = LetterInk("Times New Roman", "x", {100, 100}, 10, 7, 8, line, scale);
+        EXPECT_GT(small.count, 0) << scale;
+        EXPECT_GE(small.bounds.x0, int(std::floor(96 * scale))) << scale;
+        EXPECT_LE(small.bounds.x1, int(std::ceil((96 + 27) * scale))) << scale;
+    }
 }
 
 // Drawing a shape and then the same shape in colour 15 leaves nothing, at

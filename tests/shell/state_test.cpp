@@ -245,6 +245,11 @@ TEST(Runtime, ChecksItsArguments) {
     EXPECT_THROW(rt.SetLineWidth(-1), RuntimeError);
     EXPECT_THROW(rt.DrawLetter(0, 0, 10, 7, 0, "x", {0, 27, std::nanf(""), 48}), RuntimeError);
     EXPECT_THROW(rt.DrawLetter(0, 0, 10, 7, 0, "x", {0, 0, 0, 48}), RuntimeError);
+    // Neighbours that reach out of the letter's advance, or fill it, leave it no room.
+    EXPECT_THROW(rt.DrawLetter(0, 0, 10, 7, 0, "x", {0, 27, 0, 48, -1, 0}), RuntimeError);
+    EXPECT_THROW(rt.DrawLetter(0, 0, 10, 7, 0, "x", {0, 27, 0, 48, 0, std::nanf("")}), RuntimeError);
+    EXPECT_THROW(rt.DrawLetter(0, 0, 10, 7, 0, "x", {0, 27, 0, 48, 20, 7}), RuntimeError);
+    EXPECT_NO_THROW(rt.DrawLetter(0, 0, 10, 7, 0, "x", {0, 27, 0, 48, 2, 4}));
     // Off-plane, fractional and zero-length drawing is no error.
     EXPECT_NO_THROW(rt.FilledBox(0, 0, 1760, 1800, 15, 15));
     EXPECT_NO_THROW(rt.Line(10.5f, 10.25f, 10.5f, 10.25f, 0));
