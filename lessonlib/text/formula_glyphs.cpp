@@ -41,6 +41,7 @@ constexpr float kWideSignReach = 4;
 // fraction on either side.
 constexpr float kFractionBarReach = 2;
 
+// True when the character `c` of a formula line is one of those signs.
 bool IsWideSign(const Program& p, const Text& c) {
     if (p.BUN == 1) return false;
     for (const char* sign : {"*", "/", "@", "×", "÷", "±"})
