@@ -42,8 +42,7 @@ constexpr float kWideSignReach = 4;
 constexpr float kFractionBarReach = 2;
 
 // True when the character `c` of a formula line is one of those signs.
-bool IsWideSign(const Program& p, const Text& c) {
-    if (p.BUN == 1) return false;
+bool IsWideSign(const Text& c) {
     for (const char* sign : {"*", "/", "@", "×", "÷", "±"})
         if (c == Text(sign)) return true;
     return false;
@@ -59,7 +58,7 @@ LetterLine Neighbours(const Program& p) {
     LetterLine line;
     if (p.BUN == 1) return line;
     const Text next = FirstChars(p.AA_s, 1);
-    if (IsWideSign(p, next)) line.reachAfter = kWideSignReach;
+    if (IsWideSign(next)) line.reachAfter = kWideSignReach;
     if (next == Text("ﾀ")) line.reachAfter = kFractionBarReach;
     if (p.YT == p.TY && p.XT + p.NAGA == p.TX) line.reachBefore = kFractionBarReach;
     return line;
